@@ -1,0 +1,14 @@
+#pragma once
+// Each family folder adds its Calculators to the registry.
+#include <vector>
+
+#include "framework/registry.h"
+
+namespace vm {
+
+void addConversions(std::vector<CalculatorEntry>& t);
+void addInductors(std::vector<CalculatorEntry>& t);
+void addCircuits(std::vector<CalculatorEntry>& t);
+void addAntennas(std::vector<CalculatorEntry>& t);
+
+}  // namespace vm

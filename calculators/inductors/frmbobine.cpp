@@ -1,0 +1,101 @@
+// HF single-layer air coil by Wheeler's formula: turns from inductance, or
+// inductance from turns, for a coil of given diameter and length.
+#include <cmath>
+
+#include "calculators/inductors/inductors.h"
+#include "coil_drawings.h"
+
+namespace vm {
+namespace {
+
+class Bobine final : public CalculatorOf<Bobine> {
+ public:
+  explicit Bobine(FormBuilder& b) {
+    b.window("frmbobine", "CALCOLO BOBINE  HF  MONOSTRATO IN ARIA      FORMULA DI WHEELER - BENZ");
+    b.frame("Frame1", "", [&] {
+      mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"})
+                  .onClick([this](int i) { chooseMode(i); });
+    });
+    auto input = b.input("txtinput").label("lblinput", "");
+    input_ = input;
+    lblInput_ = input.caption();
+    diameter_ = b.input("txtdiametro")
+                    .tooltip("diametro del supporto")
+                    .label("lbldiametro", "diametro interno bobina in millimetri")
+                    .labelTooltip("calcolato al centro spira");
+    length_ = b.input("txtlunghezza")
+                  .tooltip("digitare un dato compatibile con la sezione del filo")
+                  .label("lbllunghezza", "lunghezza bobina  in millimetri");
+    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.closeButton("cmdesci", "E X I T");
+    out_ = b.result("lbloutput").hidden();
+    wire_ = b.result("lbllunghezzafilo").hidden();
+    Art coil = b.drawing("drwbobina", coils::solenoid());
+    lblL_ = b.label("lbll", "L").at(coil, 120, 150);
+    lblD_ = b.label("lbld", " D ").at(coil, 238, 75);
+    b.button("cmdaprevhf", "per bobine VHF clicca qui   \"Costr.Bobine VHF \"").onClick([this] {
+      openCompanion("frmmicrobobine");
+    });
+    b.button("cmdchiamaawg", "CONVERSIONI AWG").onClick([this] { openBeside("frmawg", 180, 180, 4100, 3000); });
+    b.text("Le bobine si intendono monostrato senza schermo e senza nucleo. I valori ottenuti sono teorici e si "
+           "discosteranno sempre di più da quelli reali con l'aumentare della frequenza, in particolare oltre i "
+           "30/40 MHz.");
+    b.text("La formula adottata è quella di Wheeler- Benz proposta dal \"The Radio Amateur's Hand Book ARRL\" , è "
+           "indipendente dal diametro del filo e per bobine in aria non molto lunghe (L>=0.4d) l'errore è minimo");
+    b.text("La lungh. della bobina è fissata a priori per cui il diametro del filo dovrà essere compatibile con il "
+           "numero delle spire ottenuto.  E' preferibile partire dalla lunghezza della bobina (Handbook) e non "
+           "dalla sez. del filo perchè così è anche più comodo realizzare bobine spaziate");
+    b.text("SEPARARE GLI EVENTUALI DECIMALI CON IL PUNTO");
+    b.text("ALCUNI AUTORI AFFERMANO CHE IL RAPPORTO OTTIMALE DI \"Q\" SI OTTIENE CON D = 2 L,  ALTRI CON D = L");
+    b.onTyping({diameter_, input_, length_}, Typing::Hide, {out_, wire_}, [this] { resetDrawing(); });
+  }
+
+ private:
+  void resetDrawing() {
+    setText(lblL_, "L");
+    setText(lblD_, " D ");
+  }
+
+  void chooseMode(int i) {
+    hide({out_, wire_});
+    resetDrawing();
+    setText(lblInput_, i == 0 ? "induttanza in µH :" : "numero di spire :");
+  }
+
+  void compute() {
+    d_ = number(diameter_);
+    lc_ = number(length_);
+    x_ = number(input_);
+    if (!productTest({d_, lc_, x_}, Product::NotPositive, input_)) return;
+    if (isSelected(mode_, 0)) {
+      // the turns are rounded before the wire diameter is derived from them
+      result_ = roundFixed(std::sqrt((0.45 + lc_ / d_) * 1000 * x_ / d_), 1);
+      wmax_ = roundDefault(lc_ / result_);
+      setText(out_, fixed(result_, 1) + " spire in aria, filo con diametro massimo di mm. " + general(wmax_));
+      setText(wire_, "lunghezza del conduttore : " + general(Int(result_ * 3.14 * d_ / 10)) + " cm.");
+    } else if (isSelected(mode_, 1)) {
+      double lh = d_ * x_ * x_ / ((0.45 + lc_ / d_) * 1000);
+      result_ = roundFixed(lh, 2);
+      wmax_ = roundDefault(lc_ / x_);
+      setText(out_, "µHenry :   " + fixed(lh, 2));
+      setText(wire_, "lunghezza del conduttore " + general(Int(x_ * 3.14 * d_ / 10)) +
+                         " cm. con diametro max mm. " + general(wmax_));
+    } else {
+      return;
+    }
+    setText(lblL_, general(lc_) + " mm");
+    setText(lblD_, general(d_) + " mm ");
+    show({out_, wire_});
+  }
+
+  Options mode_;
+  Input input_, diameter_, length_;
+  Label lblInput_, out_, wire_, lblL_, lblD_;
+  double d_ = 0, lc_ = 0, x_ = 0, result_ = 0, wmax_ = 0;
+};
+
+}  // namespace
+
+CalculatorEntry bobineEntry() { return entry<Bobine>("frmbobine"); }
+
+}  // namespace vm

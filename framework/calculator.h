@@ -1,0 +1,324 @@
+#pragma once
+// A Calculator declares its window as a table of controls in tab order and
+// reacts to its events with plain arithmetic on the numbers it reads.
+#include <any>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form.h"
+
+namespace vm {
+
+// Handles to the controls of a window (ids into its table).
+struct Ctl {
+  int id = -1;
+};
+struct Input : Ctl {};
+struct Label : Ctl {};
+struct Button : Ctl {};
+struct Options : Ctl {};
+struct List : Ctl {};
+struct Frame : Ctl {};
+struct Picture : Ctl {};
+struct Art : Ctl {};
+
+// How an input reacts to every change of its text.
+enum class Typing {
+  Blank,  // the results become empty
+  Reset,  // the results show their design text again
+  Hide,   // the results are hidden
+};
+
+// The two variants of the product test.
+enum class Product {
+  Zero,         // 0: missing-data warning; negative: nothing at all
+  NotPositive,  // 0 or negative: missing-data warning
+};
+
+// How a companion window opens.
+enum class Companion { Plain, Modal, Switch };
+
+class Calculator {
+ public:
+  virtual ~Calculator() = default;
+
+  // Kept values: a failed reaction puts them back as they were.
+  virtual std::any saveKept() const = 0;
+  virtual void restoreKept(const std::any& kept) = 0;
+
+ protected:
+  Calculator() = default;
+  Calculator(const Calculator&) = default;
+  Calculator& operator=(const Calculator&) = default;
+
+  Form& form() const { return *form_; }
+  const Regional& regional() const { return form_->regional(); }
+
+  // --- reading
+  const std::string& text(Ctl c) const { return form_->state(c.id).text; }
+  double number(Input c) const { return readNumber(text(c)); }
+  // Single precision; throws when the value does not fit.
+  static float single(double x);
+
+  // --- writing
+  void setText(Ctl c, std::string s) { form_->setText(c.id, std::move(s)); }
+  void show(Ctl c) { form_->setVisible(c.id, true); }
+  void hide(Ctl c) { form_->setVisible(c.id, false); }
+  void show(std::initializer_list<Ctl> cs);
+  void hide(std::initializer_list<Ctl> cs);
+  void blank(std::initializer_list<Ctl> cs);
+  void setVisible(Ctl c, bool v) { form_->setVisible(c.id, v); }
+  void setEnabled(Ctl c, bool v) { form_->setEnabled(c.id, v); }
+  void setTooltip(Ctl c, std::string s) { form_->setTooltip(c.id, std::move(s)); }
+  void setCaption(Options o, int option, std::string s) { form_->setCaption(o.id, option, std::move(s)); }
+  void setCaptionColor(Options o, int option, Color c) { form_->setCaptionColor(o.id, option, c); }
+  void setForeColor(Ctl c, Color col) { form_->setForeColor(c.id, col); }
+  void focus(Ctl c, int option = -1) { form_->setFocus(c.id, option); }
+
+  // --- options and lists
+  bool isSelected(Options o, int option) const { return form_->selected(o.id) == option; }
+  int selected(Options o) const { return form_->selected(o.id); }
+  int listIndex(List l) const { return form_->state(l.id).listIndex; }
+
+  // --- numbers in the window's regional format
+  std::string fixed(double x, int n) const { return formatFixed(x, n, regional()); }
+  std::string fixed(double x) const { return formatFixed(x, regional()); }
+  std::string general(double x) const { return formatGeneral(x, regional()); }
+  std::string general(float x) const { return formatGeneral(x, regional()); }
+  std::string pattern(double x, std::string_view p) const { return formatPattern(x, p, regional()); }
+  // Rounded to the regional default count of decimals, as a number.
+  double roundDefault(double x) const { return roundFixed(x, regional().decimals); }
+
+  // --- messages and checks
+  void warn(const std::string& prompt, const std::string& title, Ctl focusTo = {}, Icon icon = Icon::Warning);
+  void missingData(Ctl focusTo);
+  // The product test: true when the computation goes on.
+  bool productTest(std::initializer_list<double> values, Product variant, Ctl focusTo);
+
+  // --- the window
+  void openCompanion(const std::string& formName, Companion how = Companion::Plain);
+  // Side by side: this window moves to (selfLeft, selfTop), the companion
+  // opens at (left, top), in twips.
+  void openBeside(const std::string& formName, int selfLeft, int selfTop, int left, int top);
+  void moveTo(int left, int top) { form_->setGeometry(left, top, std::nullopt, std::nullopt); }
+  void setGeometry(int left, int top, int width, int height) { form_->setGeometry(left, top, width, height); }
+  void resize(int width, int height) { form_->setGeometry(std::nullopt, std::nullopt, width, height); }
+  // Sends the window to the printer, hiding `hidden` while it prints.
+  void printWindow(std::initializer_list<Ctl> hidden = {});
+  Date today() const { return form_->host().today(); }
+  void close() { form_->close(); }
+
+ private:
+  friend class FormBuilder;
+  Form* form_ = nullptr;
+};
+
+// Kept values are the members of the derived class: a copy of it is the
+// snapshot taken before each reaction.
+template <class Derived>
+class CalculatorOf : public Calculator {
+ public:
+  std::any saveKept() const override { return static_cast<const Derived&>(*this); }
+  void restoreKept(const std::any& kept) override {
+    static_cast<Derived&>(*this) = std::any_cast<const Derived&>(kept);
+  }
+};
+
+class FormBuilder;
+
+// A fluent reference to the control just declared.
+template <class H>
+class Ref {
+ public:
+  Ref(FormBuilder& b, int id) : b_(&b), id_(id) {}
+  operator H() const {
+    H h;
+    h.id = id_;
+    return h;
+  }
+  int id() const { return id_; }
+  Ref& tooltip(std::string t);
+  Ref& hidden();
+  Ref& disabled();
+  Ref& text(std::string t);
+  Ref& color(Color c);
+  Ref& picture(std::string image);
+  // A caption label for this control (inputs), linked as its buddy.
+  Ref& label(std::string name, std::string caption, int index = -1);
+  Ref& labelTooltip(std::string t);
+  // The caption label declared with label().
+  Label caption() const {
+    Label l;
+    l.id = labelId_;
+    return l;
+  }
+  // Places a label on a drawing, at a point in the drawing's units.
+  Ref& at(Art drawing, double x, double y);
+  Ref& onClick(std::function<void()> fn);
+  Ref& onClick(std::function<void(int)> fn);
+  Ref& onChange(std::function<void()> fn);
+  Ref& onChoose(std::function<void(int)> fn);
+  Ref& selected(int option);
+  Ref& exclusiveWith(Options other);
+  Ref& result();
+
+ private:
+  FormBuilder* b_;
+  int id_;
+  int labelId_ = -1;
+};
+
+class FormBuilder {
+ public:
+  explicit FormBuilder(Form& f) : f_(f) {}
+
+  void window(std::string name, std::string caption);
+  // Design size and position in twips (no position: centred).
+  void size(int width, int height);
+  void position(int left, int top);
+
+  Ref<Input> input(std::string name, int index = -1);
+  // A label: static text, a caption or a result line.
+  Ref<Label> label(std::string name, std::string text = {}, int index = -1);
+  Ref<Label> result(std::string name, std::string text = {}, int index = -1);
+  // A static text with a name of its own ("lbltesto1", "lbltesto2", ...).
+  Ref<Label> text(std::string text);
+  Ref<Button> button(std::string name, std::string caption, int index = -1);
+  Ref<Button> closeButton(std::string name, std::string caption);
+  // An option group NAME(firstIndex) ... in tab order.
+  Ref<Options> options(std::string name, std::vector<std::string> captions, int firstIndex = 0);
+  // A single option button with a name of its own.
+  Ref<Options> option(std::string name, std::string caption);
+  Ref<List> list(std::string name, std::vector<std::string> entries = {});
+  Ref<Picture> picture(std::string name, std::string image);
+  Ref<Art> drawing(std::string name, Drawing d);
+  // Controls declared inside `body` sit in the frame.
+  Ref<Frame> frame(std::string name, std::string caption, const std::function<void()>& body);
+
+  // The Load reaction.
+  void onLoad(std::function<void()> fn);
+  // Every change of any of `inputs` blanks, resets or hides `results`, then runs `also`.
+  void onTyping(std::initializer_list<Input> inputs, Typing how, std::initializer_list<Ctl> results,
+                std::function<void()> also = {});
+  // Every change of any of `inputs` runs `compute`; when it cannot show a
+  // number, `results` are blanked (or hidden) instead.
+  void live(std::initializer_list<Input> inputs, std::initializer_list<Ctl> results,
+            std::function<void()> compute, bool hideOnFailure = false);
+
+  // Used by Ref.
+  ControlDef& def(int id) { return f_.defs_[static_cast<std::size_t>(id)]; }
+  ControlState& state(int id) { return f_.states_[static_cast<std::size_t>(id)]; }
+  int add(Kind kind, std::string name, int index, std::string text);
+
+  // Called once the Calculator is constructed.
+  void finish(std::unique_ptr<Calculator> calc);
+
+ private:
+  Form& f_;
+  int parent_ = -1;
+  int texts_ = 0;
+};
+
+template <class H>
+Ref<H>& Ref<H>::tooltip(std::string t) {
+  b_->state(id_).tooltip = std::move(t);
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::hidden() {
+  b_->state(id_).visible = false;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::disabled() {
+  b_->state(id_).enabled = false;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::text(std::string t) {
+  b_->state(id_).text = std::move(t);
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::color(Color c) {
+  b_->state(id_).foreColor = c;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::picture(std::string image) {
+  b_->def(id_).picture = std::move(image);
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::label(std::string name, std::string caption, int index) {
+  labelId_ = b_->add(Kind::Label, std::move(name), index, std::move(caption));
+  // The caption label comes just before its input in the tab order.
+  b_->def(labelId_).role = Role::Caption;
+  b_->def(labelId_).buddy = id_;
+  b_->def(id_).buddy = labelId_;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::labelTooltip(std::string t) {
+  if (labelId_ >= 0) b_->state(labelId_).tooltip = std::move(t);
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::at(Art drawing, double x, double y) {
+  auto& d = b_->def(id_);
+  d.drawing = drawing.id;
+  d.anchorX = x;
+  d.anchorY = y;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::onClick(std::function<void()> fn) {
+  b_->def(id_).onClick = [fn = std::move(fn)](int) { fn(); };
+  b_->def(id_).clickable = true;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::onClick(std::function<void(int)> fn) {
+  b_->def(id_).onClick = std::move(fn);
+  b_->def(id_).clickable = true;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::onChange(std::function<void()> fn) {
+  auto& slot = b_->def(id_).onChange;
+  if (slot) {
+    slot = [a = std::move(slot), b = std::move(fn)] {
+      a();
+      b();
+    };
+  } else {
+    slot = std::move(fn);
+  }
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::onChoose(std::function<void(int)> fn) {
+  b_->def(id_).onChoose = std::move(fn);
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::selected(int option) {
+  b_->state(id_).selected = option;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::exclusiveWith(Options other) {
+  auto& o = b_->def(other.id);
+  if (o.exclusiveSet < 0) o.exclusiveSet = other.id;
+  b_->def(id_).exclusiveSet = o.exclusiveSet;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::result() {
+  b_->def(id_).role = Role::Result;
+  return *this;
+}
+
+}  // namespace vm

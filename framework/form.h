@@ -1,0 +1,185 @@
+#pragma once
+// The headless model of one open window: its controls, the focus, and the
+// events that reach it. The user interface, the command-line driver and the
+// tests all act on a window through these entry points only.
+#include <any>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "drawing.h"
+#include "numbers.h"
+
+namespace vm {
+
+enum class Kind { Input, Label, Button, Options, List, Frame, Picture, Drawing };
+enum class Icon { Warning, Critical, Information, None };
+enum class OpenHow { Modal, Modeless };
+// What a label is for; it guides the layout of the window.
+enum class Role { Static, Caption, Result };
+
+class Form;
+class Calculator;
+
+// Everything a reaction may ask of the world outside its window.
+class Host {
+ public:
+  virtual ~Host() = default;
+  virtual void message(Form& form, const std::string& prompt, const std::string& title, Icon icon) = 0;
+  // Opens (or brings forward) another window; at: left/top in twips, or centred.
+  virtual void open(Form& caller, const std::string& formName, OpenHow how,
+                    std::optional<std::pair<int, int>> at) = 0;
+  virtual void move(Form& form, int left, int top) = 0;
+  virtual void resize(Form& form, int width, int height) = 0;
+  virtual void print(Form& form) = 0;
+  virtual void close(Form& form) = 0;
+  virtual Date today() const = 0;
+  // The screen size in twips, for windows that centre themselves.
+  virtual std::pair<int, int> screenSize() const { return {19200, 15360}; }
+};
+
+// The mutable state of a control: what a snapshot saves and restores.
+struct ControlState {
+  std::string text;
+  std::string tooltip;
+  bool visible = true;
+  bool enabled = true;
+  std::vector<std::string> captions;   // options: one caption per option
+  std::vector<Color> captionColors;    // options: caption colours
+  int selected = -1;                   // options: the selected index, -1 for none
+  std::vector<std::string> entries;    // lists
+  int listIndex = -1;                  // lists: the chosen entry, -1 for none
+  Color foreColor = kDefaultColor;
+  Color backColor = kDefaultColor;
+};
+
+// What a control is: fixed for the life of the window.
+struct ControlDef {
+  Kind kind = Kind::Label;
+  std::string name;
+  int index = -1;          // element of a control array, -1 for a plain control
+  bool array = false;      // options: a group named NAME(I) option by option
+  int firstIndex = 0;      // options: index of the first option
+  int parent = -1;         // the frame holding it
+  Role role = Role::Static;
+  int buddy = -1;          // a caption label and its input point to each other
+  int exclusiveSet = -1;   // options: groups sharing one container exclude each other
+  int drawing = -1;        // a label placed on a drawing
+  double anchorX = 0, anchorY = 0;
+  std::string picture;     // picture buttons and pictures: the image shown
+  bool clickable = false;  // labels and pictures with a Click reaction
+  std::shared_ptr<const Drawing> art;  // drawings
+  std::function<void(int)> onClick;
+  std::function<void()> onChange;
+  std::function<void(int)> onChoose;
+  // Live reactions: what is blanked when the reaction cannot show a number.
+  std::vector<int> liveResults;
+  bool liveHides = false;
+};
+
+struct Focus {
+  int id = -1;
+  int option = -1;  // options: the option that has the focus
+  bool operator==(const Focus&) const = default;
+};
+
+struct Geometry {
+  std::optional<int> left, top, width, height;  // twips; no position: centred
+};
+
+class Form {
+ public:
+  Form();
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // --- identity and tables
+  const std::string& name() const { return name_; }
+  const std::string& caption() const { return caption_; }
+  const std::vector<ControlDef>& defs() const { return defs_; }
+  const std::vector<ControlState>& states() const { return states_; }
+  const ControlDef& def(int id) const { return defs_.at(static_cast<std::size_t>(id)); }
+  const ControlState& state(int id) const { return states_.at(static_cast<std::size_t>(id)); }
+  int count() const { return static_cast<int>(defs_.size()); }
+  // The control named `name` (element `index` of an array), or -1.
+  int find(std::string_view name, int index = -1) const;
+  // "NAME" or "NAME(I)".
+  std::string qualifiedName(int id) const;
+  const Regional& regional() const { return regional_; }
+  const Geometry& geometry() const { return geometry_; }
+  bool modal() const { return modal_; }
+  bool isOpen() const { return open_; }
+  Focus focus() const { return focus_; }
+  Host& host() const { return *host_; }
+  Calculator& calculator() const { return *calc_; }
+
+  // --- life
+  // Loads the window and gives the focus to the first control of the tab
+  // order (an unselected option there becomes selected and reacts).
+  void open(Host& host, const Regional& regional, bool modal);
+
+  // --- user events; each returns false when the control cannot take it
+  // (unknown, hidden, disabled, wrong kind).
+  bool type(int id, std::string text);
+  bool click(int id, int option = -1);
+  bool choose(int id, int entry);
+  bool focusByMouse(int id, int option = -1);
+  bool focusByKeyboard(int id, int option = -1);
+  void tab(bool backwards = false);
+
+  // --- used by reactions
+  void setText(int id, std::string text);  // an input's Change reaction runs once
+  void setVisible(int id, bool visible);
+  void setEnabled(int id, bool enabled);
+  void setTooltip(int id, std::string text);
+  void setCaption(int id, int option, std::string text);
+  void setCaptionColor(int id, int option, Color c);
+  void setForeColor(int id, Color c);
+  void setBackColor(int id, Color c);
+  void setEntries(int id, std::vector<std::string> entries);
+  void setListIndex(int id, int entry);  // by code: no reaction
+  void setFocus(int id, int option = -1);
+  void setGeometry(std::optional<int> left, std::optional<int> top, std::optional<int> width,
+                   std::optional<int> height);
+  void close();
+
+  // True when the control and every frame around it are visible.
+  bool shown(int id) const;
+  bool takesFocus(int id) const;
+  // Options: the index of the selected option, or -1; in an exclusive set
+  // the selection of the other groups counts as none here.
+  int selected(int id) const { return state(id).selected; }
+
+  // Observers (the user interface) hear of every change of state.
+  std::function<void()> changed;
+
+ private:
+  friend class FormBuilder;
+  enum class Trigger { Load, Click, Change, Live };
+  struct Snapshot;
+  void react(Trigger trigger, int liveOwner, const std::function<void()>& fn);
+  void runChange(int id);
+  void select(int id, int option);
+  void moveFocus(int id, int option, bool byMouse);
+  void notify();
+
+  std::string name_, caption_;
+  std::vector<ControlDef> defs_;
+  std::vector<ControlState> states_;
+  std::vector<ControlState> loadStates_;
+  Focus focus_;
+  Geometry geometry_;
+  Regional regional_;
+  Host* host_ = nullptr;
+  std::unique_ptr<Calculator> calc_;
+  std::function<void()> load_;
+  bool modal_ = false;
+  bool open_ = false;
+  int depth_ = 0;
+};
+
+}  // namespace vm
