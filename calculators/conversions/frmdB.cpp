@@ -1,0 +1,153 @@
+// Decibels and signal ratios: from decibels to the voltage and power ratios
+// (with a worked example below the normal window height), or from input and
+// output voltages or powers to the decibels of gain or attenuation.
+#include <cmath>
+#include <optional>
+
+#include "calculators/conversions/conversions.h"
+
+namespace vm {
+namespace {
+
+class DecibelRatios final : public CalculatorOf<DecibelRatios> {
+ public:
+  explicit DecibelRatios(FormBuilder& b) {
+    b.window("frmdB", "CONVERSIONI TRA DECIBEL E VARIAZIONI DI SEGNALE");
+    b.size(7890, 4900);
+    b.position(2100, 2000);
+    b.frame("Frame1", " Opzioni di calcolo ", [&] {
+      mode_ = b.options("Option1", {"NOTI I DECIBEL TROVARE LA VARIAZIONE IN TENSIONE E IN POTENZA",
+                                    "NOTE LE TENSIONI DI ENTRATA E USCITA TROVARE I DECIBEL",
+                                    "NOTE LE POTENZE DI ENTRATA E USCITA TROVARE I DECIBEL"})
+                  .onClick([this](int i) { chooseMode(i); });
+    });
+    auto in1 = b.input("txtinput1").label("lblinput1", "lblinput1").tooltip(kTooltip);
+    input1_ = in1;
+    lblInput1_ = in1.caption();
+    auto in2 = b.input("txtinput2").label("lblinput2", "lblinput2").tooltip(kTooltip);
+    input2_ = in2;
+    lblInput2_ = in2.caption();
+    lblOutput1_ = b.label("lbloutput1", "lbloutput1");
+    out1_ = b.result("lblout1");
+    lblOutput2_ = b.label("lbloutput2", "lbloutput2");
+    out2_ = b.result("lblout2");
+    kind_ = b.result("lblvariazione");
+    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.closeButton("cmdesci", "E S C I");
+    b.label("Label11", " dopo l'inserimento cliccare su CALCOLA  --->");
+    b.label("Label2", "per separare i decimali usare il punto");
+    b.label("Label1",
+            "Il decibel (dB) è un'unità di misura logaritmica che indica il rapporto esistente tra il segnale "
+            "applicato all'ingresso e il segnale prelevato all'uscita di un dispositivo. Il Decibel può esprimere "
+            "un guadagno o una attenuazione.");
+
+    // The example panel lies below the normal height: only an enlarged
+    // window shows it.
+    b.label("Label3", "  Facciamo un esempio ");
+    b.label("Label4", "In un dispositivo che presenta un guadagno o una attenuazione di DB :");
+    dbExample_ = b.result("lbldbesempio");
+    b.label("Label5", "se si applica in ingresso una tensione di  :");
+    voltExample_ = b.input("txtvoltesempio").tooltip("IL CALCOLO E'  INDIPENDENTE DALL'UNITA' DI MISURA");
+    b.label("Label6", "si ottengono in uscita :");
+    b.label("Label7", "in guadagno  : ");
+    gainOut_ = b.result("Label9");
+    b.label("Label8", " in attenuazione  : ");
+    lossOut_ = b.result("Label10");
+
+    b.onTyping({input1_}, Typing::Blank, {voltExample_, dbExample_});
+    b.live({voltExample_}, {gainOut_, lossOut_}, [this] { example(); });
+  }
+
+ private:
+  static constexpr const char* kTooltip = "inserire i dati e cliccare \"Calcola\"";
+
+  void chooseMode(int i) {
+    // every mode starts from the normal window, which hides the example again
+    setGeometry(2100, 2000, 7890, 4900);
+    if (i == 0) {
+      hide({lblInput2_, input2_});
+      show({lblOutput2_, out2_});
+      hide(kind_);
+      setText(lblInput1_, "DECIBEL");
+      setText(lblOutput1_, "RAPPORTO  in TENSIONE");
+      setText(lblOutput2_, "RAPPORTO in POTENZA");
+    } else {
+      show({lblInput2_, input2_});
+      hide({lblOutput2_, out2_});
+      hide(kind_);
+      setText(lblInput1_, i == 1 ? "TENSIONE ENTRATA" : "POTENZA ENTRATA");
+      setText(lblInput2_, i == 1 ? "TENSIONE USCITA" : "POTENZA USCITA");
+      setText(lblOutput1_, "DECIBEL");
+    }
+  }
+
+  void compute() {
+    x1_ = number(input1_);
+    if (x1_ < 0) {
+      warn("SOLO VALORI POSITIVI", "MESSAGGIO DI ERRORE", input1_);
+      return;
+    }
+    if (isSelected(mode_, 0)) {
+      const bool refused = x1_ > 70;
+      if (refused) {
+        warn("MASSIMO DB CALCOLABILE = 70", "MESSAGGIO DI ERRORE", input1_);
+      } else {
+        // the power ratio is squared before either ratio is rounded
+        double rv = std::pow(10.0, x1_ / 20);
+        double rp = rv * rv;
+        rv_ = roundPattern(rv, "#,##0.###");
+        rp_ = roundPattern(rp, "#,##0.###");
+        setText(out1_, pattern(rv, "#,##0.###"));
+        setText(out2_, pattern(rp, "#,##0.###"));
+      }
+      setGeometry(2100, 1000, 7890, 6700);
+      // A refused level leaves the example as it was: its label and its
+      // ratio always belong to the same computed level.
+      if (!refused) setText(dbExample_, general(x1_));
+    } else if (isSelected(mode_, 1) || isSelected(mode_, 2)) {
+      x2_ = number(input2_);
+      if (!(x1_ * x2_ > 0)) {
+        warn("SOLO VALORI POSITIVI", "MESSAGGIO DI ERRORE", input1_);
+        return;
+      }
+      double ratio;
+      if (x1_ <= x2_) {
+        ratio = x2_ / x1_;
+        setText(kind_, "DB di GUADAGNO");
+      } else {
+        ratio = x1_ / x2_;
+        setText(kind_, "DB di ATTENUAZIONE");
+      }
+      db_ = (isSelected(mode_, 1) ? 20 : 10) * std::log10(ratio);
+      setText(out1_, pattern(db_, "#0.##"));
+      show(kind_);
+    }
+  }
+
+  // The worked example, on every change of its voltage.
+  void example() {
+    v_ = single(number(voltExample_));
+    if (!rv_) {
+      // no ratio computed yet: nothing to show
+      blank({gainOut_, lossOut_});
+      return;
+    }
+    const double v = static_cast<double>(v_);
+    setText(gainOut_, pattern(*rv_ * v, "#,##0.###"));
+    setText(lossOut_, pattern(v / *rv_, "#,##0.###"));
+  }
+
+  Options mode_;
+  Input input1_, input2_, voltExample_;
+  Label lblInput1_, lblInput2_, lblOutput1_, lblOutput2_, out1_, out2_, kind_, dbExample_, gainOut_, lossOut_;
+  double x1_ = 0, x2_ = 0, db_ = 0;
+  // the ratios as shown (rounded to 3 decimals); none before the first computation
+  std::optional<double> rv_, rp_;
+  float v_ = 0;
+};
+
+}  // namespace
+
+CalculatorEntry dBEntry() { return entry<DecibelRatios>("frmdB"); }
+
+}  // namespace vm

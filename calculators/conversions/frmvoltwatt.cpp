@@ -1,0 +1,86 @@
+// A power in one of seven units: the rms voltage across a resistance and the
+// level in dBm.
+#include <cmath>
+#include <string>
+
+#include "calculators/conversions/conversions.h"
+
+namespace vm {
+namespace {
+
+struct Unit {
+  const char* input;   // caption of the power input
+  double k;            // voltage scaling, as written
+  const char* volts;   // unit of the voltage shown
+  double times, per;    // the power in milliwatts is P * times / per
+};
+
+// Options 4 and 5 both take nanowatts; 31.623 and 0.0316 stand for the root
+// of 1000 and its inverse.
+constexpr Unit kUnits[] = {
+    {"WATT", 1, " VOLT rms", 1000, 1},
+    {"milliWATT", 31.623, " MILLIVOLT rms", 1, 1},
+    {"microWATT", 1, " MILLIVOLT rms", 1, 1e3},
+    {"nanoWATT", 0.0316, " MILLIVOLT rms", 1, 1e6},
+    {"nanoWatt", 31.623, " MICROVOLT rms", 1, 1e6},
+    {"picoWATT", 1, " MICROVOLT rms", 1, 1e9},
+    {"femtoWATT", 0.0316, " MICROVOLT rms", 1, 1e12},
+};
+
+class VoltWatt final : public CalculatorOf<VoltWatt> {
+ public:
+  explicit VoltWatt(FormBuilder& b) {
+    b.window("frmvoltwatt", "VALORE IN dBm  IN RAPPORTO ALLA POTENZA E ALL' IMPEDENZA");
+    mode_ = b.options("Option1",
+                      {"DA WATT A VOLT E dBm", "DA MILLIWATT A MILLIVOLT E dBm", "DA MICROWATT A MILLIVOLT E dBm",
+                       "DA NANOWATT A MILLIVOLT E dBm", "DA NANOWATT A MICROVOLT E dBm",
+                       "DA PICOWATT A MICROVOLT E dBm", "DA FEMTOWATT A MICROVOLT E dBm"},
+                      1)
+                .onClick([this](int i) { chooseUnit(i); });
+    auto in = b.input("txtinput").label("lblinput", "");
+    power_ = in;
+    lblInput_ = in.caption();
+    ohm_ = b.input("txtohm").label("Label1", "OHM").text("50");
+    volts_ = b.result("lbloutput");
+    dbm_ = b.result("lbldbm");
+    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.closeButton("cmdesci", "E S C I");
+    b.label("Label2", "SEPARARE GLI EVENTUALI DECIMALI CON IL PUNTO");
+
+    b.onTyping({power_, ohm_}, Typing::Blank, {volts_, dbm_});
+  }
+
+ private:
+  void chooseUnit(int i) {
+    setText(lblInput_, kUnits[i - 1].input);
+    blank({volts_, dbm_});
+  }
+
+  void compute() {
+    r_ = number(ohm_);
+    p_ = number(power_);
+    if (!productTest({p_, r_}, Product::NotPositive, ohm_)) return;
+    for (int i = 1; i <= 7; ++i) {
+      if (!isSelected(mode_, i)) continue;
+      const Unit& u = kUnits[i - 1];
+      v_ = fixed(std::sqrt(r_ * p_) * u.k, 3);
+      level_ = roundFixed(10 * std::log10(p_ * u.times / u.per), 1);
+      setText(volts_, v_ + u.volts);
+      setText(dbm_, "PARI A  " + general(level_) + " dBm");
+      return;
+    }
+  }
+
+  Options mode_;
+  Input power_, ohm_;
+  Label lblInput_, volts_, dbm_;
+  double r_ = 0, p_ = 0;
+  std::string v_;          // the voltage as shown
+  double level_ = 0;       // the level in dBm
+};
+
+}  // namespace
+
+CalculatorEntry voltwattEntry() { return entry<VoltWatt>("frmvoltwatt"); }
+
+}  // namespace vm
