@@ -1,0 +1,73 @@
+// Physical length and electrical degrees, either way, at a given frequency.
+#include "calculators/antennas/antennas.h"
+
+namespace vm {
+namespace {
+
+class Gradi final : public CalculatorOf<Gradi> {
+ public:
+  explicit Gradi(FormBuilder& b) {
+    b.window("frmgradi", "CONVERSIONE TRA LUNGHEZZA FISICA DELL'ANTENNA E GRADI ELETTRICI");
+    b.frame("Frame1", " CONVERSIONE ", [&] {
+      way_ = b.options("Option1", {"DA METRI A GRADI", "DA GRADI A METRI"}).onClick([this](int i) {
+        chooseWay(i);
+      });
+    });
+    auto input = b.input("txtinput").label("lblinput", "");
+    input_ = input;
+    inputCaption_ = input.caption();
+    freq_ = b.input("txtfrequenza").label("lbltxtfrequenza", "FREQUENZA IN MHz");
+    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    results_ = b.frame("Frame2", "", [&] {
+      output_ = b.result("lbloutput");
+      radians_ = b.result("lblradianti");
+    });
+    b.text("IN FASE DI DIMENSIONAMENTO DI UN' ANTENNA ACCORCIATA, PER MANTENERE UNA RESA SODDISFACENTE,  NON E' "
+           "CONSIGLIABILE SCENDERE AL DI SOTTO DI 60 GRADI ELETTRICI");
+    b.closeButton("cmdchiudi", "C H I U D I");
+  }
+
+ private:
+  void chooseWay(int i) {
+    hide(results_);
+    setText(input_, {});
+    setText(inputCaption_, i == 0 ? "LUNGHEZZA IN METRI" : "GRADI");
+  }
+
+  void compute() {
+    double x = number(input_);
+    const double f = number(freq_);
+    if (!productTest({x, f}, Product::Zero, input_)) return;
+    // the degrees follow from 360 degrees per wavelength of 300 / f metres
+    if (isSelected(way_, 0)) {
+      const double lambda = 300 / f;
+      if (x > lambda) {
+        warn("I METRI ECCEDONO LA LUNGHEZZA D'ONDA", "MESSAGGIO DI ERRORE", input_);
+        return;
+      }
+      const double deg = f * x * 1.2;
+      setText(output_, "CORRISPONDE A GRADI  :  " + fixed(deg, 1));
+      const float rad = single(roundFixed(roundFixed(deg, 1) * 3.14159 / 180, 2));
+      setText(radians_, "CORRISPONDE A RADIANTI : " + general(rad));
+    } else if (isSelected(way_, 1)) {
+      if (x > 360) {
+        x = 360;
+        setText(input_, "360");
+      }
+      setText(output_, "CORRISPONDE A METRI  :  " + fixed(x / (f * 1.2), 2));
+      setText(radians_, "CORRISPONDE A RADIANTI : " + general(roundFixed(x * 3.14159 / 180, 2)));
+    }
+    show(results_);
+  }
+
+  Options way_;
+  Input input_, freq_;
+  Label inputCaption_, output_, radians_;
+  Frame results_;
+};
+
+}  // namespace
+
+CalculatorEntry gradiEntry() { return entry<Gradi>("frmgradi"); }
+
+}  // namespace vm

@@ -1,0 +1,59 @@
+// Radiation resistance of a whip up to a quarter wave, with its length in
+// electrical degrees and the quarter wave it would need to resonate.
+#include <cmath>
+
+#include "calculators/antennas/antennas.h"
+#include "wire_drawings.h"
+
+namespace vm {
+namespace {
+
+class ResRadiazioneStilo final : public CalculatorOf<ResRadiazioneStilo> {
+ public:
+  explicit ResRadiazioneStilo(FormBuilder& b) {
+    b.window("frmresradiazionestilo", "RESISTENZA DI RADIAZIONE APPROSSIMATA DI UNO STILO ");
+    length_ = b.input("txtlunghezza")
+                  .label("lbltxtlunghezza", "LUNGHEZZA DELLO STILO in mt.  :")
+                  .tooltip("MAX 1/4 LAMBDA");
+    freq_ = b.input("txtfrequenza")
+                .label("lbltxtfrequenza", "USATO ALLA FREQUENZA DI  MHz  :")
+                .tooltip("frequenza di lavoro");
+    b.button("cmdcalcola", "C A L C O L A").onClick([this] { compute(); });
+    rr_ = b.result("lblrr");
+    Art art = b.drawing("drwstilo", wires::shortWhip());
+    whip_ = b.result("lbllunghezza").at(art, 170, 115);
+    degrees_ = b.result("lblgradi");
+    resonant_ = b.result("lblrisonanza");
+    b.text("discesa coax").at(art, 40, 230);
+    b.text("FINO AD UN MASSIMO DI 1/4 LAMBDA");
+    b.text("separare i decimali con il punto del tastierino numerico");
+    b.closeButton("cmdesci", "E S C I");
+  }
+
+ private:
+  void compute() {
+    const double f = number(freq_);
+    const double h = number(length_);
+    if (!productTest({h, f}, Product::Zero, length_)) return;
+    const double lambda = 300 / f;
+    if (h > lambda / 4) {
+      warn("FINO A 1/4 LAMBDA", "MESSAGGIO DI ERRORE", length_);
+      return;
+    }
+    const std::string deg = fixed(f * h * 1.2, 2);
+    const double rr = roundFixed(std::pow(24 * h / lambda, 2), 1);
+    setText(rr_, "RESISTENZA DI RADIAZIONE = OHM " + general(rr));
+    setText(whip_, general(h) + " mt");
+    setText(resonant_, "per risuonare dovrebbe essere lungo mt. " + fixed(lambda / 4, 2));
+    setText(degrees_, "corrisponde a gradi elettrici: " + deg);
+  }
+
+  Input length_, freq_;
+  Label rr_, whip_, degrees_, resonant_;
+};
+
+}  // namespace
+
+CalculatorEntry resRadiazioneStiloEntry() { return entry<ResRadiazioneStilo>("frmresradiazionestilo"); }
+
+}  // namespace vm
