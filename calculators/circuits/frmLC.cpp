@@ -1,0 +1,66 @@
+// L and C at one frequency, in series and in parallel: impedances, phase
+// angles, the two reactances and the resonant frequency.
+#include <cmath>
+
+#include "calculators/circuits/circuits.h"
+#include "circuit_drawings.h"
+
+namespace vm {
+namespace {
+
+class LC final : public CalculatorOf<LC> {
+ public:
+  explicit LC(FormBuilder& b) {
+    b.window("frmLC", "IMPEDENZA di :  CAPACITA'  +  INDUTTANZA");
+    f_ = b.input("txtf").label("Label1", "FREQUENZA  in MHz ");
+    l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
+    c_ = b.input("txtC").label("Label3", "CAPACITA' in pF");
+    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.closeButton("cmdchiudi", "C H I U D I");
+    b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
+      openBeside("frmbobine", 180, 180, 4100, 2800);
+    });
+    auto serie = circuit::series({{Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
+    Art drwSerie = b.drawing("drwserie", serie.drawing);
+    b.text("CONFIGURAZIONE SERIE").at(drwSerie, serie.drawing.width / 2, 12);
+    auto parallelo = circuit::parallel({{Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
+    Art drwParallelo = b.drawing("drwparallelo", parallelo.drawing);
+    b.text("CONFIGURAZIONE PARALLELO").at(drwParallelo, parallelo.drawing.width / 2, 12);
+    impSerie_ = b.result("lblimpserie");
+    impParallelo_ = b.result("lblimpparallelo");
+    faseS_ = b.result("lblfases");
+    faseP_ = b.result("lblfasep");
+    reattanza_ = b.result("lblreattanza");
+    risonanza_ = b.result("lblrisonanza");
+    b.onTyping({f_, l_, c_}, Typing::Blank, {impSerie_, impParallelo_, faseS_, faseP_, reattanza_, risonanza_});
+  }
+
+ private:
+  void compute() {
+    double f = number(f_), l = number(l_), c = number(c_);
+    if (!productTest({c, l, f}, Product::Zero, c_)) return;
+    double xl = 6.2831852 * f * l;
+    double xc = 159154.976 / (f * c);
+    double zs = std::fabs(xl - xc);
+    // at XL = XC the parallel impedance has no finite value: nothing is shown
+    double zp = xc * std::sqrt(xl * xl / ((xl - xc) * (xl - xc)));
+    double phaseS = xl > xc ? 90 : (xl == xc ? 0 : -90);
+    double phaseP = std::atan(xl * (xc - xl) / xc) * 180 / 3.14159265358979;
+    double fr = 159.154976 / std::sqrt(l * c);
+    setText(impSerie_, "IMPEDENZA SERIE " + fixed(zs, 1) + " Ohm");
+    setText(impParallelo_, "IMPEDENZA PARALLELO " + fixed(zp, 1) + " Ohm");
+    setText(faseS_, "ANGOLO DI FASE SERIE  " + general(phaseS) + "  GRADI");
+    setText(faseP_, "ANGOLO DI FASE PARALLELO " + fixed(phaseP, 1) + "  GRADI");
+    setText(risonanza_, "LA RISONANZA E' A MHz: " + fixed(fr, 3));
+    setText(reattanza_, "Xc = " + fixed(xc, 1) + "   Xl = " + fixed(xl, 1) + " Ohm");
+  }
+
+  Input f_, l_, c_;
+  Label impSerie_, impParallelo_, faseS_, faseP_, reattanza_, risonanza_;
+};
+
+}  // namespace
+
+CalculatorEntry lcEntry() { return entry<LC>("frmLC"); }
+
+}  // namespace vm

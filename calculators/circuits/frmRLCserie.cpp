@@ -1,0 +1,47 @@
+// R, L and C in series: impedance and phase angle.
+#include <cmath>
+
+#include "calculators/circuits/circuits.h"
+#include "circuit_drawings.h"
+
+namespace vm {
+namespace {
+
+class RLCSerie final : public CalculatorOf<RLCSerie> {
+ public:
+  explicit RLCSerie(FormBuilder& b) {
+    b.window("frmRLCserie", "IMPEDENZA di :  R + L + C  serie");
+    r_ = b.input("txtr").label("Label1", "RESISTENZA  in Ohm");
+    l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
+    c_ = b.input("txtC").label("Label3", "CAPACITA' in pF");
+    f_ = b.input("txtf").label("Label4", "FREQUENZA  in MHz ");
+    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.closeButton("cmdchiudi", "C H I U D I");
+    auto s = circuit::series({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
+    b.drawing("drwcircuito", s.drawing);
+    imp_ = b.result("lblimp");
+    fi_ = b.result("lblfi");
+    b.onTyping({r_, l_, c_, f_}, Typing::Blank, {imp_, fi_});
+  }
+
+ private:
+  void compute() {
+    double r = number(r_), l = number(l_), c = number(c_), f = number(f_);
+    if (!productTest({r, l, c, f}, Product::Zero, r_)) return;
+    double xl = 6.2831852 * f * l;
+    double xc = 159154.976203 / (f * c);
+    double z = std::sqrt((xl - xc) * (xl - xc) + r * r);
+    double phase = roundPattern(std::atan((xl - xc) / r) * 180 / 3.14159265358979, "#,##0.##");
+    setText(imp_, "L' IMPEDENZA E'  " + pattern(z, "#,##0.#") + " Ohm");
+    setText(fi_, "ANGOLO DI FASE   " + general(phase) + "  GRADI");
+  }
+
+  Input r_, l_, c_, f_;
+  Label imp_, fi_;
+};
+
+}  // namespace
+
+CalculatorEntry rlcSerieEntry() { return entry<RLCSerie>("frmRLCserie"); }
+
+}  // namespace vm

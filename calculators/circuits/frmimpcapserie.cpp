@@ -1,0 +1,94 @@
+// A coil (L with its loss resistance) in series with a capacitor, fed by a
+// generator of given power: reactances, impedance, phase, resonance, and the
+// voltages across the coil and the capacitor.
+#include <cmath>
+
+#include "calculators/circuits/circuits.h"
+#include "circuit_drawings.h"
+
+namespace vm {
+namespace {
+
+class ImpCapSerie final : public CalculatorOf<ImpCapSerie> {
+ public:
+  explicit ImpCapSerie(FormBuilder& b) {
+    b.window("frmimpcapserie", "CONDENSATORE E INDUTTANZA IN SERIE");
+    const std::string quality = "in funzione della qualità dell'induttore";
+    const std::string optional = "dato facoltativo";
+    f_ = b.input("txtf").label("Label1", "FREQUENZA in Mhz :");
+    l_ = b.input("txtl").label("Label2", "INDUTTANZA in microH :");
+    c_ = b.input("txtC").label("Label3", "CAPACITA' in pF :");
+    r_ = b.input("txtr")
+             .text("0.2")
+             .tooltip(quality)
+             .label("Label4", "RESISTENZA di PERDITA in Ohm")
+             .labelTooltip(quality);
+    w_ = b.input("txtw")
+             .tooltip(optional)
+             .label("Label5", "POTENZA  APPLICATA in WATT :")
+             .labelTooltip(optional);
+    b.text("USARE IL PUNTO PER SEPARARE I DECIMALI");
+    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.closeButton("cmdesci", "E S C I");
+    b.button("cmdchiamabobine", "Costruzione Bobine").onClick([this] { openCompanion("frmbobine"); });
+    auto s = circuit::generatorSeries();
+    Art drw = b.drawing("drwcircuito", s.drawing);
+    b.text("generatore").at(drw, s.marks[0].x, s.marks[0].y);
+    vl_ = b.result("lblvl", "induttanza").at(drw, s.marks[1].x, s.marks[1].y);
+    vc_ = b.result("lblvc", "condensatore").at(drw, s.marks[2].x, s.marks[2].y);
+    xl_ = b.result("lblxl");
+    xc_ = b.result("lblxc");
+    impedenza_ = b.result("lblimpedenza");
+    anticipo_ = b.result("lblanticipo");
+    risonanza_ = b.result("lblrisonanza");
+    tensione_ = b.result("lbltensione");
+    corrente_ = b.result("lblcorrente");
+  }
+
+ private:
+  void compute() {
+    double f = number(f_), l = number(l_), c = number(c_), r = number(r_), w = number(w_);
+    if (!productTest({f, l, c, r}, Product::Zero, f_)) return;
+    double xl = 6.2832852 * f * l;
+    double xc = 159154.976203 / (f * c);
+    // the impedance is rounded to hundredths before the voltages are derived
+    double z = roundPattern(std::sqrt((xl - xc) * (xl - xc) + r * r), "##,##0.##");
+    double phase = std::atan((xl - xc) / r) * 180 / 3.1415;
+    std::string degrees = pattern(phase, "#0.##");
+    setText(impedenza_, "L'IMPEDENZA TOTALE E' DI " + pattern(z, "##,##0.##") + " Ohm ");
+    if (xc > xl) {
+      setText(anticipo_, "LA CORRENTE E' IN ANTICIPO SULLA TENSIONE DI GRADI : " + degrees);
+    } else if (xl == xc) {
+      setText(anticipo_, "LE REATTANZE SONO UGUALI E CONTRAPPOSTE");
+    } else {
+      setText(anticipo_, "LA CORRENTE E' IN RITARDO SULLA TENSIONE DI GRADI : " + degrees);
+    }
+    double fr = 159.154976203 / std::sqrt(l * c);
+    setText(risonanza_, "LA RISONANZA E' A Mhz " + pattern(fr, "##,##0.#####") +
+                            "  - INTRODURRE QUESTO DATO NEL CAMPO FREQUENZA PER VERIFICARE IL COMPORTAMENTO DEL "
+                            "CIRCUITO  IN CONDIZIONE DI RISONANZA");
+    // no power gives zero voltages; a negative one has no real voltage and
+    // is refused by the failure guard
+    double v = std::sqrt(w * z);
+    double i = v / z;
+    double vl = xl * i;
+    double vc = roundFixed(xc * i, 1);
+    setText(tensione_, "TENSIONE SULLA BOBINA : " + fixed(vl, 1) + " Volt, IN OPPOSIZIONE AI " + general(vc) +
+                           " Volt SUL CONDENSATORE");
+    setText(corrente_, "A " + general(f) + " Mhz LA TENSIONE TOT. E' " + fixed(v, 3) +
+                           " Volt,    LA CORRENTE E'  " + fixed(i, 3) + " Ampere");
+    setText(xc_, "REATTANZA CAP.VA.: " + fixed(xc, 2));
+    setText(xl_, "REATTANZA IND.VA.: " + fixed(xl, 2));
+    setText(vc_, general(vc) + " V.");
+    setText(vl_, fixed(vl, 1) + " V.");
+  }
+
+  Input f_, l_, c_, r_, w_;
+  Label vl_, vc_, xl_, xc_, impedenza_, anticipo_, risonanza_, tensione_, corrente_;
+};
+
+}  // namespace
+
+CalculatorEntry impCapSerieEntry() { return entry<ImpCapSerie>("frmimpcapserie"); }
+
+}  // namespace vm
