@@ -88,21 +88,21 @@ Target resolve(const Form& f, const std::string& name, int index) {
   return t;
 }
 
-Target resolveStep(const Form& f, const std::string& spec) {
+Target resolveStep(const Form& f, const std::string& step) {
   // NAME, NAME(I) or NAME:I
-  std::string name = spec;
+  std::string name = step;
   int index = -1;
-  auto colon = spec.find(':');
+  auto colon = step.find(':');
   if (colon != std::string::npos) {
-    name = spec.substr(0, colon);
-    index = parseIndex(spec.substr(colon + 1));
+    name = step.substr(0, colon);
+    index = parseIndex(step.substr(colon + 1));
   }
   auto [base, idx] = splitName(name);
   if (idx >= 0) {
-    if (index >= 0) throw Failure{"malformed step: " + spec};
+    if (index >= 0) throw Failure{"malformed step: " + step};
     index = idx;
   }
-  if (base.empty()) throw Failure{"malformed step: " + spec};
+  if (base.empty()) throw Failure{"malformed step: " + step};
   return resolve(f, base, index);
 }
 

@@ -1,0 +1,86 @@
+// Properties every registered window shares.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "framework/headless.h"
+#include "framework/registry.h"
+#include "shell/catalogue.h"
+
+namespace vm {
+namespace {
+
+// Windows whose definition selects nothing and whose tab order starts with
+// an option: they open with that option selected and its reaction run.
+const std::map<std::string, int> kOpenWithOption = {
+    {"frmdB", 0}, {"frmdBmicrovolt", 0}, {"frmvoltwatt", 1}, {"frmcorralternata", 0}, {"frmleggediohm", 0},
+    {"frmvolt", 0}, {"frmaltreconversioni", 0}, {"frmmils", 0}, {"frmfrequenzametri", 0}, {"frmradianti", 0},
+    {"frmresistenzadc", 0}, {"frmresistenzarf", 0}, {"frmbobine", 0}, {"frmmicrobobine", 0},
+    {"frmbobinamulticircolare", 0}, {"frmreattanza", 0}, {"frmvalinduttanza", 0}, {"frmBalunUnUn", 0},
+    {"frmcostantetemporc", 0}, {"frmcostantetemporl", 0}, {"frmadattatori", 0}, {"frmbaluncoax1quarto", 0},
+    {"frmbaluncoax3quarti", 0}, {"frmesempiadattatori", 0}, {"frmimpedenza", 0}, {"frmlungelettrica", 0},
+    {"frmantpresacalcolata", 0}, {"frmgradi", 0}, {"frmridimensiona", 0}, {"frmantcoaxmulti", 0},
+    {"frmantmultigamma", 0}, {"frmcapantvert", 0}, {"frmantcollineare", 0}, {"frmantenna58", 0}, {"frmloop", 0},
+    {"frmlooprettangolare", 0}, {"frmERP", 0}, {"frmcapcondcilindrico", 0}, {"frmcostruzionecondensatori", 0},
+    {"frm78xx", 0}, {"frm78xxbis", 0}, {"frmled", 0}, {"frmreszener", 0}, {"frmtrasformatori", 0},
+    {"frmimpanodica", 0}, {"frmtrasfuscita", 0},
+};
+
+TEST(Registry, NamesAreUniqueAndMatchTheirWindows) {
+  std::set<std::string> seen;
+  for (const auto& e : calculators()) {
+    EXPECT_TRUE(seen.insert(std::string(e.form)).second) << e.form;
+    auto f = e.make();
+    EXPECT_EQ(f->name(), e.form);
+    EXPECT_FALSE(f->caption().empty()) << e.form;
+  }
+}
+
+TEST(Registry, EveryWindowIsReachableFromTheMenuOrACompanion) {
+  for (const auto& e : calculators()) {
+    if (e.form == "frmawg" || e.form == "frmavvertenza") continue;
+    EXPECT_TRUE(catalogueMode(e.form).has_value()) << e.form << " has no menu command";
+  }
+}
+
+TEST(Registry, TheFocusRuleOnOpening) {
+  for (const auto& e : calculators()) {
+    HeadlessHost host;
+    auto f = e.make();
+    // the design state, before opening
+    int first = -1;
+    for (int i = 0; i < f->count(); ++i)
+      if (f->takesFocus(i)) {
+        first = i;
+        break;
+      }
+    bool startsUnselected = first >= 0 && f->def(first).kind == Kind::Options && f->state(first).selected < 0;
+    f->open(host, Regional::italian(), false);
+    auto it = kOpenWithOption.find(std::string(e.form));
+    if (it == kOpenWithOption.end()) {
+      EXPECT_FALSE(startsUnselected) << e.form << " starts with an unselected option group";
+      continue;
+    }
+    ASSERT_TRUE(startsUnselected) << e.form << " should start with an unselected option group";
+    EXPECT_EQ(f->state(first).selected, it->second) << e.form;
+    EXPECT_EQ(f->focus(), (Focus{first, it->second})) << e.form;
+  }
+}
+
+TEST(Registry, OpeningShowsNoMessageAndReopeningIsFresh) {
+  for (const auto& e : calculators()) {
+    HeadlessHost host;
+    auto a = e.make();
+    a->open(host, Regional::italian(), false);
+    for (const auto& ev : host.events) EXPECT_NE(ev.type, HostEvent::Type::Message) << e.form;
+    auto b = e.make();
+    HeadlessHost other;
+    b->open(other, Regional::italian(), false);
+    ASSERT_EQ(a->count(), b->count());
+    for (int i = 0; i < a->count(); ++i) EXPECT_EQ(a->state(i).text, b->state(i).text) << e.form;
+  }
+}
+
+}  // namespace
+}  // namespace vm
