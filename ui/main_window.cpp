@@ -1,0 +1,192 @@
+#include "main_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QToolButton>
+#include <vector>
+
+#include "pictures.h"
+#include "qt_host.h"
+
+// The pictures of the main window live in the library's resources.
+static void initPictures() { Q_INIT_RESOURCE(velmorante_ui); }
+
+namespace vm::ui {
+
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QColor colourOf(Color c) { return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)); }
+
+// The white client area with the picture of the old receiver.
+class Backdrop : public QWidget {
+ public:
+  explicit Backdrop(QWidget* parent) : QWidget(parent), picture_(QStringLiteral(":/velmorante/radio.svg")) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    if (!picture_.isValid()) return;
+    const QSizeF natural = picture_.defaultSize();
+    const QRectF area = QRectF(rect()).adjusted(width() * 0.22, height() * 0.12, -width() * 0.04, -height() * 0.14);
+    const double k = std::min(area.width() / natural.width(), area.height() / natural.height());
+    const QSizeF s = natural * k;
+    picture_.render(&p, QRectF(area.center() - QPointF(s.width() / 2, s.height() / 2), s));
+  }
+
+ private:
+  QSvgRenderer picture_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(QtHost& host) : QMainWindow(nullptr), host_(host) {
+  initPictures();
+  setObjectName(qs(MainWindowModel::kName));
+  setWindowTitle(qs(MainWindowModel::kCaption));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowIcon(QIcon(QStringLiteral(":/velmorante/radio.svg")));
+
+  auto* back = new Backdrop(this);
+  auto* grid = new QGridLayout(back);
+  grid->setContentsMargins(QtHost::px(MainWindowModel::kTitleLeft), QtHost::px(MainWindowModel::kTitleTop), 12, 10);
+
+  title_ = new QLabel(qs(MainWindowModel::kTitle), back);
+  title_->setObjectName("lbltitolo");
+  title_->setToolTip(qs(MainWindowModel::kTitleTooltip));
+  QFont big = title_->font();
+  big.setPointSizeF(big.pointSizeF() * 2.6);
+  big.setBold(true);
+  title_->setFont(big);
+  title_->setCursor(Qt::PointingHandCursor);
+  title_->installEventFilter(this);
+
+  auto* version = new QLabel(qs(MainWindowModel::kVersion), back);
+  version->setObjectName("LBLVERSIONE");
+  version->setToolTip(qs(MainWindowModel::kVersionTooltip));
+  QPalette vp = version->palette();
+  vp.setColor(QPalette::WindowText, colourOf(MainWindowModel::kVersionColor));
+  version->setPalette(vp);
+  QFont bold = version->font();
+  bold.setBold(true);
+  version->setFont(bold);
+
+  auto* resolution = new QLabel(qs(MainWindowModel::kResolution), back);
+  resolution->setObjectName("lblrisoluzione");
+
+  exit_ = new QToolButton(back);
+  exit_->setObjectName("cdmexit");
+  exit_->setToolTip(qs(MainWindowModel::kExitTooltip));
+  exit_->setIcon(pictureIcon("exit"));
+  exit_->setIconSize(QSize(40, 40));
+  exit_->setAutoRaise(false);
+  connect(exit_, &QToolButton::clicked, this, [this] { close(); });
+
+  grid->addWidget(title_, 0, 0, 1, 3, Qt::AlignLeft | Qt::AlignTop);
+  grid->setRowStretch(1, 1);
+  grid->addWidget(version, 2, 0, Qt::AlignLeft | Qt::AlignBottom);
+  grid->addWidget(resolution, 3, 0, Qt::AlignLeft | Qt::AlignBottom);
+  grid->setColumnStretch(1, 1);
+  grid->addWidget(exit_, 2, 2, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+  setCentralWidget(back);
+
+  buildMenus();
+
+  const QSize client(QtHost::px(MainWindowModel::kWidth), QtHost::px(MainWindowModel::kHeight));
+  back->setFixedSize(client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  // Load: the blink starts
+  model_.load();
+  timer_.setInterval(model_.intervalMs());
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    model_.tick();
+    showTitleColour();
+  });
+  if (model_.timerRunning()) timer_.start();
+  showTitleColour();
+  host_.adopt(this);
+}
+
+MainWindow::~MainWindow() {
+  if (!released_) host_.release(this);
+}
+
+void MainWindow::buildMenus() {
+  std::vector<QMenu*> open;  // the submenu at each depth
+  for (const auto& e : menuCatalogue()) {
+    open.resize(static_cast<std::size_t>(e.depth));
+    QWidget* owner = e.depth == 0 ? static_cast<QWidget*>(menuBar()) : open.back();
+    const QString caption = qs(e.caption).replace('&', "&&");
+    if (e.isCommand()) {
+      auto* a = new QAction(caption, owner);
+      a->setObjectName(qs(e.name));
+      a->setShortcut(QKeySequence());
+      const MenuEntry entry = e;
+      connect(a, &QAction::triggered, this, [this, entry] { command(entry); });
+      if (e.depth == 0) menuBar()->addAction(a);
+      else open.back()->addAction(a);
+    } else {
+      QMenu* m = e.depth == 0 ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
+      m->setObjectName(qs(e.name));
+      m->menuAction()->setObjectName(qs(e.name));
+      open.push_back(m);
+    }
+  }
+}
+
+QAction* MainWindow::entry(std::string_view name) const {
+  const QString n = qs(name);
+  for (QAction* a : findChildren<QAction*>())
+    if (a->objectName() == n) return a;
+  return nullptr;
+}
+
+bool MainWindow::command(const MenuEntry& e) {
+  // while a modal window is open the main window does not react
+  if (host_.modalOpen() || !e.mode) return false;
+  host_.openWindow(std::string(e.form), *e.mode, std::nullopt, this);
+  return true;
+}
+
+void MainWindow::showTitleColour() {
+  QPalette pal = title_->palette();
+  pal.setColor(QPalette::WindowText, colourOf(model_.titleColor()));
+  title_->setPalette(pal);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == title_ && e->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+    if (host_.modalOpen()) return true;
+    model_.clickTitle();
+    timer_.stop();
+    showTitleColour();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, e);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  // the main window closes alone: open Calculators stay open and usable
+  e->accept();
+  timer_.stop();
+  hide();
+  if (!released_) {
+    released_ = true;
+    host_.release(this);
+  }
+}
+
+}  // namespace vm::ui

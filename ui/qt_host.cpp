@@ -1,0 +1,254 @@
+#include "qt_host.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QWindow>
+#include <algorithm>
+
+#include "form_window.h"
+#include "shell/pending.h"
+
+namespace vm::ui {
+
+namespace {
+
+QMessageBox::Icon boxIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::None: return QMessageBox::NoIcon;
+  }
+  return QMessageBox::NoIcon;
+}
+
+void showBox(QWidget* parent, const MessageRequest& m) {
+  QMessageBox box(boxIcon(m.icon), QString::fromStdString(m.title), QString::fromStdString(m.prompt),
+                  QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+QString askWhereToSave(QWidget* parent) {
+  const auto answer = QMessageBox::question(
+      parent, QStringLiteral("STAMPA"),
+      QStringLiteral("Nessuna stampante installata.\nSalvare la pagina come file PDF?"),
+      QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+  if (answer != QMessageBox::Yes) return {};
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Salva come PDF"), dir + "/stampa.pdf",
+                                      QStringLiteral("PDF (*.pdf)"));
+}
+
+}  // namespace
+
+QtHost::QtHost() : presenter_(showBox), regional_(Regional::italian()) {
+  lastWindowClosed = [] { QCoreApplication::quit(); };
+  askPdfPath = askWhereToSave;
+}
+
+QtHost::~QtHost() {
+  for (auto& w : windows_)
+    if (w) delete w.data();
+}
+
+int QtHost::px(int twips) {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  const double dpi = s ? s->logicalDotsPerInchX() : 96.0;
+  return qRound(twips * dpi / 1440.0);
+}
+
+int QtHost::twips(int px) {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  const double dpi = s ? s->logicalDotsPerInchX() : 96.0;
+  return qRound(px * 1440.0 / dpi);
+}
+
+void QtHost::message(Form& form, const std::string& prompt, const std::string& title, Icon icon) {
+  MessageRequest m{prompt, title, icon, form.name()};
+  presenter_(windowOf(form), m);
+}
+
+void QtHost::open(Form& caller, const std::string& formName, OpenHow how, std::optional<std::pair<int, int>> at) {
+  openWindow(formName, how, at, windowOf(caller));
+}
+
+FormWindow* QtHost::openWindow(const std::string& formName, OpenHow how, std::optional<std::pair<int, int>> at,
+                               QWidget* caller) {
+  if (FormWindow* w = window(formName)) {
+    // one window per Calculator: the open one comes forward with its contents
+    if (at) w->placeAt(QPoint(px(at->first), px(at->second)));
+    w->show();
+    w->raise();
+    w->activateWindow();
+    return w;
+  }
+  auto* w = new FormWindow(makeAnyForm(formName));
+  windows_.emplace_back(w);
+  Form& form = w->form();
+  form.changed = [w] { w->project(); };
+  w->closedByUser = [] {};
+  if (how == OpenHow::Modal) w->setWindowModality(Qt::ApplicationModal);
+  if (caller) {
+    w->winId();
+    if (QWindow* parent = caller->window()->windowHandle()) w->windowHandle()->setTransientParent(parent);
+  }
+  const auto& g = form.geometry();
+  if (g.left || g.top) w->placeAt(QPoint(px(g.left.value_or(0)), px(g.top.value_or(0))));
+  form.open(*this, regional_, how == OpenHow::Modal);
+  if (!form.isOpen()) return nullptr;  // it closed itself while loading
+  w->project();
+  if (at) w->placeAt(QPoint(px(at->first), px(at->second)));
+  if (!w->placed()) w->centreOnScreen();
+  w->show();
+  w->raise();
+  w->activateWindow();
+  return w;
+}
+
+FormWindow* QtHost::window(std::string_view formName) const {
+  for (const auto& w : windows_)
+    if (w && w->form().isOpen() && w->form().name() == formName) return w;
+  return nullptr;
+}
+
+FormWindow* QtHost::windowOf(const Form& form) const {
+  for (const auto& w : windows_)
+    if (w && &w->form() == &form) return w;
+  return nullptr;
+}
+
+std::vector<FormWindow*> QtHost::windows() const {
+  std::vector<FormWindow*> out;
+  for (const auto& w : windows_)
+    if (w && w->form().isOpen()) out.push_back(w);
+  return out;
+}
+
+bool QtHost::modalOpen() const {
+  for (const auto& w : windows_)
+    if (w && w->form().isOpen() && w->isModal()) return true;
+  return false;
+}
+
+void QtHost::move(Form& form, int left, int top) {
+  if (FormWindow* w = windowOf(form)) w->placeAt(QPoint(px(left), px(top)));
+}
+
+void QtHost::resize(Form& form, int width, int height) {
+  if (FormWindow* w = windowOf(form)) w->setStatedSize(QSize(px(width), px(height)));
+}
+
+void QtHost::close(Form& form) {
+  FormWindow* w = windowOf(form);
+  if (!w) return;
+  form.changed = nullptr;
+  w->hide();
+  // the reaction that closed it is still running: the window goes later
+  forget(w);
+  w->deleteLater();
+  checkLast();
+}
+
+void QtHost::forget(FormWindow* w) {
+  windows_.erase(std::remove_if(windows_.begin(), windows_.end(),
+                                [w](const QPointer<FormWindow>& p) { return !p || p.data() == w; }),
+                 windows_.end());
+}
+
+void QtHost::adopt(QWidget* w) { adopted_.emplace_back(w); }
+
+void QtHost::release(QWidget* w) {
+  adopted_.erase(std::remove_if(adopted_.begin(), adopted_.end(),
+                                [w](const QPointer<QWidget>& p) { return !p || p.data() == w; }),
+                 adopted_.end());
+  checkLast();
+}
+
+int QtHost::openCount() const {
+  int n = 0;
+  for (const auto& w : adopted_)
+    if (w) ++n;
+  return n + static_cast<int>(windows().size());
+}
+
+void QtHost::checkLast() {
+  if (openCount() == 0 && lastWindowClosed) lastWindowClosed();
+}
+
+Date QtHost::today() const {
+  if (today_) return *today_;
+  const QDate d = QDate::currentDate();
+  return Date{d.year(), d.month(), d.day()};
+}
+
+std::pair<int, int> QtHost::screenSize() const {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  if (!s) return Host::screenSize();
+  return {twips(s->geometry().width()), twips(s->geometry().height())};
+}
+
+// ------------------------------------------------------------------ printing
+
+bool QtHost::render(FormWindow& w, QPrinter& printer) {
+  printer.setFullPage(false);
+  printer.setPageOrientation(w.width() > w.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+  QPainter p;
+  if (!p.begin(&printer)) return false;
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const double dpi = w.logicalDpiX() > 0 ? w.logicalDpiX() : 96;
+  // the window's caption heads the page, then the window at its real size
+  // (smaller when it does not fit)
+  QFont caption = w.font();
+  caption.setBold(true);
+  p.setFont(caption);
+  const QString title = w.windowTitle();
+  const QRect titleRect = p.boundingRect(QRect(0, 0, page.width(), page.height()), Qt::AlignLeft | Qt::TextSingleLine, title);
+  p.drawText(QRect(0, 0, page.width(), titleRect.height()), Qt::AlignLeft | Qt::TextSingleLine, title);
+  const int top = titleRect.height() * 3 / 2;
+  double k = printer.resolution() / dpi;
+  k = std::min({k, page.width() / double(w.width()), (page.height() - top) / double(w.height())});
+  p.translate(0, top);
+  p.scale(k, k);
+  w.render(&p, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+  p.end();
+  return true;
+}
+
+bool QtHost::printToPdf(Form& form, const QString& path) {
+  FormWindow* w = windowOf(form);
+  if (!w) return false;
+  w->project();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setDocName(w->windowTitle());
+  return render(*w, printer);
+}
+
+void QtHost::print(Form& form) {
+  FormWindow* w = windowOf(form);
+  if (!w) return;
+  // the window prints as the reaction has made it so far (hidden buttons,
+  // dated caption)
+  w->project();
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) {
+    const QString path = askPdfPath ? askPdfPath(w) : QString();
+    if (!path.isEmpty()) printToPdf(form, path);
+    return;
+  }
+  QPrinter printer(info, QPrinter::HighResolution);
+  printer.setDocName(w->windowTitle());
+  render(*w, printer);
+}
+
+}  // namespace vm::ui

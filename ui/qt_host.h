@@ -1,0 +1,92 @@
+#pragma once
+// The Host of the real windows: message boxes, the windows of the system
+// (one per Calculator), their places and sizes, printing and the date.
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/form.h"
+
+class QPrinter;
+class QWidget;
+
+namespace vm::ui {
+
+class FormWindow;
+
+struct MessageRequest {
+  std::string prompt, title;
+  Icon icon = Icon::Warning;
+  std::string form;  // the window that shows it
+};
+
+// Shows a message box and returns when it is dismissed.
+using Presenter = std::function<void(QWidget* parent, const MessageRequest&)>;
+
+class QtHost : public QObject, public Host {
+ public:
+  QtHost();
+  ~QtHost() override;
+
+  // --- Host
+  void message(Form& form, const std::string& prompt, const std::string& title, Icon icon) override;
+  void open(Form& caller, const std::string& formName, OpenHow how, std::optional<std::pair<int, int>> at) override;
+  void move(Form& form, int left, int top) override;
+  void resize(Form& form, int width, int height) override;
+  void print(Form& form) override;
+  void close(Form& form) override;
+  Date today() const override;
+  std::pair<int, int> screenSize() const override;
+
+  // --- the windows of the system
+  // Opens the named window, or brings forward the one already open (moved
+  // to `at`, in twips, when given). Null when the window closed itself while loading.
+  FormWindow* openWindow(const std::string& formName, OpenHow how,
+                         std::optional<std::pair<int, int>> at = std::nullopt, QWidget* caller = nullptr);
+  FormWindow* window(std::string_view formName) const;
+  FormWindow* windowOf(const Form& form) const;
+  std::vector<FormWindow*> windows() const;
+  // True while a modal window of the system is open.
+  bool modalOpen() const;
+
+  // A window of the system that is not a Calculator (the main window): the
+  // system ends when it and every Calculator window are closed.
+  void adopt(QWidget* w);
+  void release(QWidget* w);
+  int openCount() const;
+  // Called when the last window closes; by default the application quits.
+  std::function<void()> lastWindowClosed;
+
+  // --- settings
+  void setPresenter(Presenter p) { presenter_ = std::move(p); }
+  void setRegional(const Regional& r) { regional_ = r; }
+  const Regional& regional() const { return regional_; }
+  void setToday(std::optional<Date> d) { today_ = d; }
+  // Asks where to save the page when no printer is installed ("" to give up).
+  std::function<QString(QWidget* parent)> askPdfPath;
+
+  // --- printing
+  // Prints the window to a PDF file, one page; false when it cannot be written.
+  bool printToPdf(Form& form, const QString& path);
+  static bool render(FormWindow& w, QPrinter& printer);
+
+  // Twips and logical pixels of the primary screen.
+  static int px(int twips);
+  static int twips(int px);
+
+ private:
+  void forget(FormWindow* w);
+  void checkLast();
+
+  std::vector<QPointer<FormWindow>> windows_;
+  std::vector<QPointer<QWidget>> adopted_;
+  Presenter presenter_;
+  Regional regional_;
+  std::optional<Date> today_;
+};
+
+}  // namespace vm::ui
