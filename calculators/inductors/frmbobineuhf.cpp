@@ -1,0 +1,61 @@
+// VHF-UHF inductor made of a straight conductor parallel to a ground plane,
+// tied to the plane at one end.
+#include <cmath>
+
+#include "calculators/inductors/inductors.h"
+#include "coil_drawings.h"
+
+namespace vm {
+namespace {
+
+class BobineUhf final : public CalculatorOf<BobineUhf> {
+ public:
+  explicit BobineUhf(FormBuilder& b) {
+    b.window("frmbobineuhf", "Bobine adatte per  uso in VHF - UHF");
+    b.frame("Frame1", "Inserimento dati", [&] {
+      diameter_ = b.input("txtdiametro").label("Label2", "Diametro del conduttore in mm.", 0);
+      length_ = b.input("txtlunghezza").label("Label2", "Lunghezza del conduttore in mm.", 1);
+      height_ = b.input("txtdistanza").label("Label2", "Distanza dal piano di terra in mm.", 2);
+    });
+    b.button("ccmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.closeButton("cmdesci", "E S C I");
+    out_ = b.result("lblinduttanza");
+    Art art = b.drawing("drwconduttore", coils::groundPlaneConductor());
+    lblLength_ = b.label("lbllunghezza", "lung").at(art, 150, 20);
+    lblHeight_ = b.label("lbldistanza", "distanza").at(art, 250, 105);
+    b.text("A frequenza VHF -  UHF possono essere realizzati induttori costituiti da un conduttore parallelo al "
+           "piano di terra al quale sono collegati tramite una  estremità");
+    // the values on the drawing stay until the next computation
+    b.onTyping({diameter_, length_, height_}, Typing::Blank, {out_});
+  }
+
+ private:
+  void compute() {
+    d_ = number(diameter_);
+    l_ = number(length_);
+    h_ = single(number(height_));
+    const double r = d_ / 2;
+    // the distance is not tested; a negative product is ignored silently
+    if (!productTest({l_, d_}, Product::Zero, diameter_)) return;
+    const float twoH = single(2 * static_cast<double>(h_));
+    const double h = h_;
+    const double wire = std::sqrt(r * r + l_ * l_);
+    const double image = std::sqrt(4 * h * h + l_ * l_);
+    nh_ = 0.4605 * l_ * (std::log(twoH / r) / std::log(10.0)) * (l_ + wire) / (l_ + image) +
+          0.0002 * (image - wire + l_ / 4 - twoH + r);
+    setText(out_, "Induttanza in nanoHenry : = " + fixed(nh_, 3));
+    setText(lblLength_, general(l_) + " mm");
+    setText(lblHeight_, general(h_) + " mm");
+  }
+
+  Input diameter_, length_, height_;
+  Label out_, lblLength_, lblHeight_;
+  double d_ = 0, l_ = 0, nh_ = 0;
+  float h_ = 0;
+};
+
+}  // namespace
+
+CalculatorEntry bobineUhfEntry() { return entry<BobineUhf>("frmbobineuhf"); }
+
+}  // namespace vm
