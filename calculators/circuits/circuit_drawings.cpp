@@ -108,7 +108,7 @@ Schematic generatorParallel() {
   const double xg = 50, xl = 170, xc = 280;
   Schematic s;
   Drawing& d = s.drawing;
-  d = Drawing(360, 220);
+  d = Drawing(380, 220);
   d.line(xg, top, xc, top, kPen);
   d.line(xg, bottom, xc, bottom, kPen);
   node(d, xl, top);
@@ -130,7 +130,7 @@ Schematic generatorParallel() {
   d.symbol(Symbol::Capacitor, xc, 90, xc, 130);
   d.text(xc + 14, 114, "C");
   d.line(xc, 130, xc, bottom, kPen);
-  s.marks = {{xg, 160}, {xl + 50, 130}, {xc + 40, 150}};
+  s.marks = {{xg + 55, 110}, {xl + 55, 135}, {xc + 48, 150}};
   return s;
 }
 
@@ -158,7 +158,7 @@ Schematic generatorSeries() {
   d.text(xc + 14, 124, "C");
   d.line(xc, 140, xc, bottom, kPen);
   d.line(xg, bottom, xc, bottom, kPen);
-  s.marks = {{xg + 30, 170}, {210, top + 30}, {xc - 50, 120}};
+  s.marks = {{xg + 60, 120}, {210, top + 30}, {xc - 55, 120}};
   return s;
 }
 

@@ -556,6 +556,39 @@ TEST(CircuitsMessages, ImpossibleArithmeticIsRefused) {
   }
 }
 
+TEST(CircuitsMessages, HostileTextsNeverShowGarbage) {
+  const std::map<std::string, Steps> good = {
+      {"frmLC", {{"txtf", "7.1"}, {"txtl", "2.2"}, {"txtC", "220"}}},
+      {"frmLL", {{"txtl1", "10"}, {"txtl2", "4.7"}, {"txtf", "3.6"}}},
+      {"frmRC", {{"txtr", "50"}, {"txtC", "100"}, {"txtf", "14"}}},
+      {"frmRL", {{"txtr", "50"}, {"txtl", "1"}, {"txtf", "7"}}},
+      {"frmRLC", {{"txtr", "5"}, {"txtl", "2.2"}, {"txtC", "220"}, {"txtf", "7.1"}}},
+      {"frmRLCparallelo", {{"txtr", "5"}, {"txtl", "2.2"}, {"txtC", "220"}, {"txtf", "7.1"}}},
+      {"frmRLCserie", {{"txtr", "5"}, {"txtl", "2.2"}, {"txtC", "220"}, {"txtf", "7.1"}}},
+      {"frmRLR", {{"txtr1", "2"}, {"txtl", "1"}, {"txtr2", "50"}, {"txtf", "14"}}},
+      {"frmCircuitiRLC", {{"txtf", "14.2"}, {"txtl", "1.5"}, {"txtC", "82"}, {"txtr", "50"}}},
+      {"frmimpcapparallelo", {{"txtf", "7.1"}, {"txtl", "2.2"}, {"txtC", "220"}, {"txtw", "100"}}},
+      {"frmimpcapserie", {{"txtf", "7.1"}, {"txtl", "2.2"}, {"txtC", "220"}, {"txtw", "10"}}},
+  };
+  const std::vector<std::string> hostile = {"",      "-0",     "1e308", "-1e308", "1e-308", "abc",
+                                            "1,5",   "&HFFFF", "-7.1",  "1e38",   "1e-45",  std::string(300, '9')};
+  for (const auto& [form, steps] : good) {
+    for (const auto& [input, unused] : steps) {
+      for (const auto& text : hostile) {
+        SCOPED_TRACE(form + " " + input + "=" + text);
+        Window w(form);
+        typeAll(w, steps).type(input, text).click("cmdcalcola");
+        for (const auto& m : w.messages()) EXPECT_TRUE(m == kMissing || m == kInvalid) << m;
+        for (int i = 0; i < w.form().count(); ++i) {
+          const std::string& t = w.form().state(i).text;
+          EXPECT_EQ(t.find("nan"), std::string::npos) << t;
+          EXPECT_EQ(t.find("inf"), std::string::npos) << t;
+        }
+      }
+    }
+  }
+}
+
 // ------------------------------------------------------------------- typing
 
 struct TypingCase {
