@@ -871,5 +871,40 @@ TEST(ConversionsVoltWatt, ImpossibleVoltageChangesNothing) {
   EXPECT_EQ(w.text("lbldbm"), "");
 }
 
+// ------------------------------------------------------------------ the family
+
+TEST(ConversionsFamily, CloseButtonClosesAndReopeningStartsAfresh) {
+  struct Row {
+    const char* form;
+    const char* input;
+    const char* result;
+    const char* loaded;  // the result as the window opens
+  };
+  const Row rows[] = {
+      {"frmdB", "txtinput1", "lblout1", ""},
+      {"frmdBW", "txtinput", "lblout1", ""},
+      {"frmdBmicrovolt", "txtin", "lblout", "0"},
+      {"frmvoltwatt", "txtinput", "lbloutput", ""},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.form);
+    {
+      Window w(r.form);
+      w.type(r.input, "20");
+      if (w.form().find("cmdcalcola") >= 0) w.click("cmdcalcola");
+      EXPECT_NE(w.text(r.result), r.loaded);
+      look(w);
+      w.click("cmdesci");
+      EXPECT_FALSE(w.form().isOpen());
+      auto events = w.events();
+      ASSERT_EQ(events.size(), 1u);
+      EXPECT_EQ(events[0].type, HostEvent::Type::Close);
+    }
+    Window again(r.form);
+    EXPECT_EQ(again.text(r.input), "");
+    EXPECT_EQ(again.text(r.result), r.loaded);
+  }
+}
+
 }  // namespace
 }  // namespace vm::test
