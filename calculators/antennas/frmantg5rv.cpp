@@ -28,10 +28,10 @@ class AntG5rv final : public CalculatorOf<AntG5rv> {
     Art art = b.drawing("drwantenna", wires::g5rv());
     arm_ = b.result("lblbraccio", "15.55 m").tooltip("semidipolo 1/4 lambda").at(art, 107, 10);
     line_ = b.result("lbladattamento", "10.35 m").at(art, 250, 97);
-    note_ = b.result("Label1",
+    note_ = b.label("Label1",
                      "LA LUNGHEZZA DELLA LINEA DI ADATTAMENTO DIPENDE ANCHE DALLA TIPOLOGIA DI COSTRUZIONE E DALLA "
                      "DISTANZA DEI CONDUTTORI. SE REALIZZATA IN PIATTINA TV  (300 ohm) RIDURLA A CIRCA 9.2 m");
-    b.text("SCALETTA  10 -12 cm").at(art, 120, 110);
+    b.text("SCALETTA  10 -12 cm").at(art, 105, 100);
     b.text("BALUN TUNER").at(art, 260, 162);
     b.text("discesa coax 50 ohm").at(art, 270, 215);
     b.text("NE SONO STATE PRODOTTE DIVERSE VERSIONI CARATTERIZZATE DALL'OTTIMIZZAZIONE IN UNA BANDA A SCAPITO "

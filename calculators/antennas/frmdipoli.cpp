@@ -21,6 +21,7 @@ class Dipoli final : public CalculatorOf<Dipoli> {
     b.text("QUALORA SI INTENDA COSTRUIRE IL DIPOLO NELLA VERSIONE A  \"V INVERTITA\" LA LUNGHEZZA DEL BRACCIO A UN "
            "QUARTO D' ONDA SARA' DI METRI :");
     vee_ = b.result("lbllunghezzavert").hidden();
+    b.drawing("drwvinvertita", wires::invertedVDipole());
     b.text(" FREQUENZE AMMISSIBILI : da 0,1 a 500 MHz");
     b.text("separare i decimali con il punto del tastierino numerico");
     b.closeButton("cmdesci", "E S C I");

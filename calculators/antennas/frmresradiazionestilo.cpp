@@ -24,7 +24,7 @@ class ResRadiazioneStilo final : public CalculatorOf<ResRadiazioneStilo> {
     whip_ = b.result("lbllunghezza").at(art, 170, 115);
     degrees_ = b.result("lblgradi");
     resonant_ = b.result("lblrisonanza");
-    b.text("discesa coax").at(art, 40, 230);
+    b.text("discesa coax").at(art, 110, 250);
     b.text("FINO AD UN MASSIMO DI 1/4 LAMBDA");
     b.text("separare i decimali con il punto del tastierino numerico");
     b.closeButton("cmdesci", "E S C I");

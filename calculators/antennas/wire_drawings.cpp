@@ -59,6 +59,13 @@ Drawing halfWaveDipole() {
   return d;
 }
 
+Drawing invertedVDipole() {
+  Drawing d(240, 120);
+  invertedV(d, 120, 20, 90, 80, 105);
+  d.symbol(Symbol::Dimension, 114, 14, 30, 74);
+  return d;
+}
+
 Drawing foldedDipole() {
   Drawing d(340, 200);
   foldedConductor(d, 30, 310, 60, 24, 6);

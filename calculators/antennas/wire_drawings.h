@@ -24,6 +24,7 @@ void whip(Drawing& d, double x, double base, double top);
 
 // The finished drawings.
 Drawing halfWaveDipole();
+Drawing invertedVDipole();
 Drawing foldedDipole();
 Drawing offCentreFed();
 Drawing g5rv();
