@@ -78,6 +78,7 @@ void FormWindow::build() {
       auto* view = static_cast<DrawingView*>(controls_[static_cast<std::size_t>(d.drawing)].widget);
       auto* label = static_cast<QLabel*>(controls_[static_cast<std::size_t>(id)].widget);
       label->setWordWrap(false);
+      label->setAutoFillBackground(true);  // a value sits clear of the lines under it
       view->anchor(label, d.anchorX, d.anchorY);
     }
   }

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QToolButton>
+#include <algorithm>
 #include <vector>
 
 #include "pictures.h"
@@ -103,7 +104,9 @@ MainWindow::MainWindow(QtHost& host) : QMainWindow(nullptr), host_(host) {
 
   buildMenus();
 
-  const QSize client(QtHost::px(MainWindowModel::kWidth), QtHost::px(MainWindowModel::kHeight));
+  // the client area of the design, wide enough for the whole menu bar on one line
+  QSize client(QtHost::px(MainWindowModel::kWidth), QtHost::px(MainWindowModel::kHeight));
+  client.setWidth(std::max(client.width(), menuBar()->sizeHint().width()));
   back->setFixedSize(client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
