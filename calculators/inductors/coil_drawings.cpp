@@ -56,7 +56,7 @@ Drawing groundPlaneConductor() {
 }
 
 Drawing squareSpiral() {
-  Drawing d(340, 250);
+  Drawing d(340, 275);
   // three turns inside a 180-unit square: tracks 12 wide with 12 between
   // them, leaving a hole as wide as the winding
   const double l = 40, t = 40, r = 220, b = 220, pitch = 24, half = 6;
@@ -72,8 +72,9 @@ Drawing squareSpiral() {
   // outer side, above
   d.line(l, 16, l, 34).line(r, 16, r, 34);
   d.symbol(Symbol::Dimension, l, 22, r, 22);
-  // inner side, across the hole
+  // inner side, across the hole, pointed at from below the board
   d.symbol(Symbol::Dimension, l + 60, 130, r - 60, 130);
+  d.symbol(Symbol::Arrow, 150, 252, 135, 134);
   // track width and gap of the outermost turn, pointed at from the right
   d.symbol(Symbol::Dimension, r - 12, 160, r, 160);
   d.symbol(Symbol::Arrow, 270, 175, r - 4, 162);

@@ -21,9 +21,10 @@ Drawing spacedSolenoid();
 Drawing groundPlaneConductor();
 
 // A square spiral etched on a board, as wide inside as its winding: outer
-// side measured above (label anchor at (130, 8)), inner side across the hole
-// (label anchor at (130, 145)), track width (label anchor at (300, 175)) and
-// gap between tracks (label anchor at (300, 95)) pointed at on the right.
+// side measured above (label anchor at (130, 8)), inner side across the hole,
+// pointed at from below (label anchor at (150, 262)), track width (label
+// anchor at (300, 175)) and gap between tracks (label anchor at (300, 95)),
+// both pointed at from the right.
 Drawing squareSpiral();
 
 }  // namespace vm::coils

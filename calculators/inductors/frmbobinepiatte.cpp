@@ -20,7 +20,7 @@ class BobinePiatte final : public CalculatorOf<BobinePiatte> {
     out_ = b.result("lblinduttanza");
     Art art = b.drawing("drwspirale", coils::squareSpiral());
     outerLbl_ = b.label("Label1", "LATO ESTERNO").at(art, 130, 8);
-    innerLbl_ = b.label("Label2", "LATO INTERNO").at(art, 130, 145);
+    innerLbl_ = b.label("Label2", "LATO INTERNO").at(art, 150, 262);
     widthLbl_ = b.label("Label3", "LARG. PISTA").at(art, 300, 175);
     gapLbl_ = b.label("Label4", "DIST.PISTA").at(art, 300, 95);
     b.text("IMPOSTATA LA LARGHEZZA E LA DISTANZA DELLE PISTE NONCHE'  IL NR. DELLE SPIRE SI OTTENGONO LE "
