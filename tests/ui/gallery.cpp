@@ -1,7 +1,7 @@
 // velmorante-gallery: renders every window of the system offscreen to PNG
 // files, at load time and after a typical computation, and reports every
 // text that does not fit its widget.
-//   velmorante-gallery FOLDER            both scales (1 and 2)
+//   velmorante-gallery FOLDER            every scale (1, 1.5 and 2)
 //   velmorante-gallery FOLDER --scale S  one scale
 // Exit status: 0 when every text fits, 1 when some text is clipped, 2 on a usage error.
 #include <QAbstractButton>
@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
   // both scales, each in a process of its own (the scale is fixed at start)
   QCoreApplication core(argc, argv);
   int worst = 0;
-  for (const char* s : {"1", "2"}) {
+  for (const char* s : {"1", "1.5", "2"}) {
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.start(QCoreApplication::applicationFilePath(), {folder, "--scale", s});

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -247,6 +248,37 @@ TEST_F(Windows, PrintingFrmbobineToAPdfFileGivesOnePage) {
                 pdf.count("/Type /Page "),
             1);
   EXPECT_EQ(pdf.count("/Type /Pages"), 1);
+}
+
+TEST_F(Windows, WithoutAPrinterThePageIsOfferedAsAPdfFile) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed";
+  FormWindow* w = host.openWindow("frmbobine", OpenHow::Modeless);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("pagina.pdf");
+  int asked = 0;
+  host.askPdfPath = [&](QWidget* parent) {
+    ++asked;
+    EXPECT_EQ(parent, w);
+    return path;
+  };
+  host.print(w->form());
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(QFile::exists(path));
+  // declined: nothing is written and nothing breaks
+  host.askPdfPath = [](QWidget*) { return QString(); };
+  host.print(w->form());
+  EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(Windows, ArrowsMoveWithinAGroupAndTheFocusRuleSelects) {
+  FormWindow* w = host.openWindow("frmbobine", OpenHow::Modeless);
+  QTest::keyClick(widget<QRadioButton>(w, "Option1", 0), Qt::Key_Down);
+  EXPECT_TRUE(widget<QRadioButton>(w, "Option1", 1)->isChecked());
+  EXPECT_EQ(w->focusWidget(), w->widgetOf("Option1", 1));
+  EXPECT_EQ(widget<QLabel>(w, "lblinput")->text().toStdString(), "numero di spire :");
+  QTest::keyClick(widget<QRadioButton>(w, "Option1", 1), Qt::Key_Up);
+  EXPECT_TRUE(widget<QRadioButton>(w, "Option1", 0)->isChecked());
+  EXPECT_EQ(widget<QLabel>(w, "lblinput")->text().toStdString(), "induttanza in µH :");
 }
 
 using MainWindowTest = Fixture;
