@@ -13,6 +13,7 @@
 #include "framework/registry.h"
 #include "json.h"
 #include "shell/catalogue.h"
+#include "ui/regional_qt.h"
 
 namespace {
 
@@ -21,27 +22,6 @@ using vm::Form;
 struct Failure {
   std::string what;
 };
-
-vm::Regional regionalOf(const QLocale& l) {
-  vm::Regional r;
-  r.decimal = l.decimalPoint().toStdString();
-  r.group = l.groupSeparator().toStdString();
-  r.minus = l.negativeSign().toStdString();
-  r.decimals = 2;
-  r.groupSize = 3;
-  QString f = l.dateFormat(QLocale::ShortFormat);
-  qsizetype d = f.indexOf('d'), m = f.indexOf('M'), y = f.indexOf('y');
-  if (y >= 0 && (y < m || m < 0)) r.dateOrder = 'Y';
-  else if (m >= 0 && m < d) r.dateOrder = 'M';
-  else r.dateOrder = 'D';
-  for (QChar c : f) {
-    if (!c.isLetter()) {
-      r.dateSeparator = QString(c).toStdString();
-      break;
-    }
-  }
-  return r;
-}
 
 // "NAME" or "NAME(I)" -> name and index (-1 when there is none).
 std::pair<std::string, int> splitName(const std::string& s) {
@@ -191,7 +171,7 @@ int run(int argc, char** argv) {
   QDate today = QDate::currentDate();
   host.date = vm::Date{today.year(), today.month(), today.day()};
   bool modal = vm::catalogueMode(formName).value_or(vm::OpenHow::Modeless) == vm::OpenHow::Modal;
-  form->open(host, regionalOf(locale), modal);
+  form->open(host, vm::ui::regionalOf(locale), modal);
   std::string out;
   for (; i < argc; ++i) runStep(*form, host, argv[i], out);
   out += vm::cli::windowObject(*form, host.events) + "\n";
