@@ -99,6 +99,11 @@ void FormBuilder::position(int left, int top) {
   f_.geometry_.top = top;
 }
 
+void FormBuilder::fold() {
+  f_.foldAt_ = f_.count();
+  f_.foldHeight_ = f_.geometry_.height;
+}
+
 Ref<Input> FormBuilder::input(std::string name, int index) {
   return Ref<Input>(*this, add(Kind::Input, std::move(name), index, {}));
 }

@@ -178,6 +178,8 @@ class FormBuilder {
   // Design size and position in twips (no position: centred).
   void size(int width, int height);
   void position(int left, int top);
+  // The controls declared from here on lie below the design height.
+  void fold();
 
   Ref<Input> input(std::string name, int index = -1);
   // A label: static text, a caption or a result line.

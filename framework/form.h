@@ -150,6 +150,10 @@ class Form {
   // True when the control and every frame around it are visible.
   bool shown(int id) const;
   bool takesFocus(int id) const;
+  // Controls declared below the fold lie under the window's design height:
+  // they are seen only while the window is taller than that.
+  bool belowFold(int id) const { return foldAt_ >= 0 && id >= foldAt_; }
+  bool foldOpen() const { return foldHeight_ && geometry_.height && *geometry_.height > *foldHeight_; }
   // Options: the index of the selected option, or -1; in an exclusive set
   // the selection of the other groups counts as none here.
   int selected(int id) const { return state(id).selected; }
@@ -180,6 +184,8 @@ class Form {
   bool modal_ = false;
   bool open_ = false;
   int depth_ = 0;
+  int foldAt_ = -1;
+  std::optional<int> foldHeight_;
 };
 
 }  // namespace vm

@@ -194,7 +194,7 @@ QWidget* FormWindow::make(int id) {
   w->setProperty(kId, id);
   w->setObjectName(qs(form_->qualifiedName(id)));
   QSizePolicy sp = w->sizePolicy();
-  sp.setRetainSizeWhenHidden(true);
+  sp.setRetainSizeWhenHidden(!form_->belowFold(id));
   w->setSizePolicy(sp);
   if (d.kind == Kind::Input || d.kind == Kind::Button || d.kind == Kind::List) track(w, id, -1);
   if ((d.kind == Kind::Label || d.kind == Kind::Picture) && d.clickable) w->installEventFilter(this);
@@ -296,7 +296,7 @@ void FormWindow::projectControl(int id) {
   QWidget* w = c.widget;
   const QSignalBlocker block(w);
   w->setToolTip(qs(st.tooltip));
-  w->setHidden(!st.visible);
+  w->setHidden(!st.visible || (form_->belowFold(id) && !form_->foldOpen()));
   if (d.kind != Kind::Label && d.kind != Kind::Drawing && d.kind != Kind::Picture) w->setEnabled(st.enabled);
   switch (d.kind) {
     case Kind::Input: {
@@ -397,7 +397,9 @@ void FormWindow::fitSize() {
 void FormWindow::setStatedSize(QSize size) {
   stated_ = size;
   grown_ = QSize();
-  fitSize();
+  // what lies below the fold comes and goes with the height
+  if (!projecting_) project();
+  else fitSize();
 }
 
 void FormWindow::placeAt(QPoint pos) {

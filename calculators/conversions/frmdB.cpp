@@ -43,6 +43,7 @@ class DecibelRatios final : public CalculatorOf<DecibelRatios> {
 
     // The example panel lies below the normal height: only an enlarged
     // window shows it.
+    b.fold();
     b.label("Label3", "  Facciamo un esempio ");
     b.label("Label4", "In un dispositivo che presenta un guadagno o una attenuazione di DB :");
     dbExample_ = b.result("lbldbesempio");

@@ -3,9 +3,9 @@
 namespace vm::coils {
 
 Drawing solenoid() {
-  Drawing d(260, 170);
+  Drawing d(285, 170);
   // leads
-  d.line(10, 75, 40, 75, 2).line(200, 75, 230, 75, 2);
+  d.line(10, 75, 40, 75, 2).line(200, 75, 208, 75, 2);
   // the turns: front half solid, back half as a thin arc
   for (int i = 0; i < 8; ++i) {
     double x = 40 + i * 20;
@@ -16,7 +16,7 @@ Drawing solenoid() {
   d.symbol(Symbol::Dimension, 40, 135, 200, 135);
   d.line(40, 122, 40, 145).line(200, 122, 200, 145);
   // diameter D, at the right
-  d.symbol(Symbol::Dimension, 215, 30, 215, 120);
+  d.symbol(Symbol::Dimension, 216, 30, 216, 120);
   return d;
 }
 

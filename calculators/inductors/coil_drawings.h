@@ -7,7 +7,7 @@ namespace vm::coils {
 
 // A single-layer solenoid seen from the side, with the length dimension
 // below it (label anchor at (120, 150)) and the diameter dimension at its
-// right (label anchor at (238, 75)).
+// right (label anchor at (252, 75)).
 Drawing solenoid();
 
 // A small solenoid with spaced turns: the diameter dimension at its right

@@ -32,7 +32,7 @@ class Bobine final : public CalculatorOf<Bobine> {
     wire_ = b.result("lbllunghezzafilo").hidden();
     Art coil = b.drawing("drwbobina", coils::solenoid());
     lblL_ = b.label("lbll", "L").at(coil, 120, 150);
-    lblD_ = b.label("lbld", " D ").at(coil, 238, 75);
+    lblD_ = b.label("lbld", " D ").at(coil, 252, 75);
     b.button("cmdaprevhf", "per bobine VHF clicca qui   \"Costr.Bobine VHF \"").onClick([this] {
       openCompanion("frmmicrobobine");
     });

@@ -288,3 +288,36 @@ TEST(Events, HiddenOrUnknownControlsTakeNothing) {
 
 }  // namespace
 }  // namespace vm
+
+namespace vm {
+namespace {
+
+class Folded final : public CalculatorOf<Folded> {
+ public:
+  explicit Folded(FormBuilder& b) {
+    b.window("frmfolded", "FOLDED");
+    b.size(7000, 4900);
+    b.button("cmdgrande", "GRANDE").onClick([this] { setGeometry(100, 100, 7000, 6700); });
+    b.button("cmdpiccola", "PICCOLA").onClick([this] { setGeometry(100, 100, 7000, 4900); });
+    b.fold();
+    b.result("lblsotto", "sotto");
+  }
+};
+
+TEST(Fold, ControlsBelowTheDesignHeightShowOnlyWhileTheWindowIsTaller) {
+  auto f = build<Folded>();
+  HeadlessHost host;
+  f->open(host, Regional::italian(), false);
+  const int below = f->find("lblsotto");
+  EXPECT_TRUE(f->belowFold(below));
+  EXPECT_FALSE(f->belowFold(f->find("cmdgrande")));
+  EXPECT_FALSE(f->foldOpen());
+  f->click(f->find("cmdgrande"));
+  EXPECT_TRUE(f->foldOpen());
+  EXPECT_TRUE(f->state(below).visible);  // its own setting never changes
+  f->click(f->find("cmdpiccola"));
+  EXPECT_FALSE(f->foldOpen());
+}
+
+}  // namespace
+}  // namespace vm
