@@ -30,7 +30,16 @@ void Calculator::missingData(Ctl focusTo) { warn("MANCANO DATI", "MESSAGGIO DI E
 
 bool Calculator::productTest(std::initializer_list<double> values, Product variant, Ctl focusTo) {
   double p = 1;
-  for (double v : values) p *= v;
+  bool each = true;
+  for (double v : values) {
+    p *= v;
+    each = each && v > 0;
+  }
+  if (variant == Product::EachPositive) {
+    if (each && p > 0) return true;
+    missingData(focusTo);
+    return false;
+  }
   if (p > 0) return true;
   if (variant == Product::Zero && !(p == 0)) return false;  // negative: nothing at all
   missingData(focusTo);

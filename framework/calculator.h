@@ -35,6 +35,8 @@ enum class Typing {
 enum class Product {
   Zero,         // 0: missing-data warning; negative: nothing at all
   NotPositive,  // 0 or negative: missing-data warning
+  EachPositive, // as NotPositive, and also when any factor is 0 or negative
+                // (two negative sizes make no coil, whatever their product)
 };
 
 // How a companion window opens.

@@ -66,7 +66,7 @@ class Bobine final : public CalculatorOf<Bobine> {
     d_ = number(diameter_);
     lc_ = number(length_);
     x_ = number(input_);
-    if (!productTest({d_, lc_, x_}, Product::NotPositive, input_)) return;
+    if (!productTest({d_, lc_, x_}, Product::EachPositive, input_)) return;
     if (isSelected(mode_, 0)) {
       // the turns are rounded before the wire diameter is derived from them
       result_ = roundFixed(std::sqrt((0.45 + lc_ / d_) * 1000 * x_ / d_), 1);

@@ -34,7 +34,8 @@ class BobinePiatte final : public CalculatorOf<BobinePiatte> {
     w_ = number(width_);
     g_ = number(gap_);
     n_ = number(turns_);
-    if (w_ * g_ * n_ <= 0) {
+    // two negative sizes pass the product but make no spiral: refused alike
+    if (w_ * g_ * n_ <= 0 || w_ < 0 || g_ < 0 || n_ < 0) {
       warn("MANCA DATO", "MESSAGGIO DI ERRORE", width_);
       return;
     }

@@ -22,7 +22,7 @@ class FiloDiritto final : public CalculatorOf<FiloDiritto> {
   void compute() {
     const double d = number(diameter_);
     const double len = number(length_);
-    if (!productTest({d, len}, Product::NotPositive, length_)) return;
+    if (!productTest({d, len}, Product::EachPositive, length_)) return;
     // centimetres: the radius of the wire and its length
     const double a = d / 10 / 2;
     const double l = 100 * len;

@@ -68,7 +68,7 @@ class MicroBobine final : public CalculatorOf<MicroBobine> {
     dw_ = number(wireDiameter_);
     x_ = number(input_);
     s_ = number(spacing_);
-    if (!productTest({x_, d_, dw_, s_}, Product::NotPositive, input_)) return;
+    if (!productTest({x_, d_, dw_, s_}, Product::EachPositive, input_)) return;
     // dimensions in inches: the winding pitch and the diameter over the wire
     const double pitch = (s_ + dw_) / 25.4;
     const double over = (d_ + dw_) / 25.4;

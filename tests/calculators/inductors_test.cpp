@@ -238,6 +238,22 @@ TEST(InductorsBobine, WarningChangesNothing) {
   EXPECT_FALSE(w.visible("lbloutput"));
 }
 
+// Two negative sizes pass the product but make no coil: refused as missing data,
+// even where the formula would give a finite (and meaningless) answer.
+TEST(InductorsBobine, TwoNegativeSizesAreMissingData) {
+  const char* rows[][3] = {{"1", "-20", "-20"}, {"-1", "-20", "20"}, {"-1", "20", "-20"}};
+  for (auto& r : rows) {
+    for (int option : {0, 1}) {
+      Window w("frmbobine");
+      w.click("Option1", option);
+      w.type("txtinput", r[0]).type("txtdiametro", r[1]).type("txtlunghezza", r[2]).click("cmdcalcola");
+      EXPECT_EQ(w.messages(), std::vector<std::string>{"MANCANO DATI|MESSAGGIO DI ERRORE"}) << r[0] << r[1] << r[2];
+      EXPECT_EQ(w.focus(), "txtinput");
+      EXPECT_FALSE(w.visible("lbloutput"));
+    }
+  }
+}
+
 TEST(InductorsBobine, ImpossibleNumbersAreRefused) {
   struct Row {
     int line;
@@ -246,9 +262,6 @@ TEST(InductorsBobine, ImpossibleNumbersAreRefused) {
   } rows[] = {
       // sqrt(1.45 * 1000 * 0.00001 / 20) = 0.027 rounds to 0,0 turns: the wire diameter divides by it
       {__LINE__, 0, "0.00001", "20", "20"},
-      // two negatives pass the product test; the square root of a negative
-      {__LINE__, 0, "1", "-20", "-20"},
-      {__LINE__, 0, "-1", "-20", "20"},
       // a value too large to show
       {__LINE__, 1, "1e200", "1e200", "1e200"},
   };
@@ -447,16 +460,20 @@ TEST(InductorsMicrobobine, MissingDataFocusesTheInput) {
 }
 
 TEST(InductorsMicrobobine, ImpossibleNumbersAreRefused) {
-  // two negatives pass the product test; a negative number to a fractional power
+  // two negatives pass the product but make no coil: missing data
   Window w("frmmicrobobine");
   w.type("txtinput", "-1").type("txtdiametrobobina", "-10").type("txtdiametrofilo", "1").type("txtspazio", "1");
   w.click("cmdcalcola");
-  EXPECT_EQ(w.messages(), std::vector<std::string>{kInvalid});
+  EXPECT_EQ(w.messages(), std::vector<std::string>{"MANCANO DATI|MESSAGGIO DI ERRORE"});
+  EXPECT_EQ(w.focus(), "txtinput");
   EXPECT_FALSE(w.visible("lbloutput"));
   EXPECT_EQ(w.text("lbls"), "Sp");
   w.click("Option1", 1).click("cmdcalcola");
-  EXPECT_EQ(w.messages(), std::vector<std::string>{kInvalid});
+  EXPECT_EQ(w.messages(), std::vector<std::string>{"MANCANO DATI|MESSAGGIO DI ERRORE"});
   EXPECT_EQ(w.text("lbloutput"), "");
+  // a value too large to show is refused by the guard
+  w.type("txtinput", "1e300").type("txtdiametrobobina", "1e300").click("cmdcalcola");
+  EXPECT_EQ(w.messages(), std::vector<std::string>{kInvalid});
 }
 
 TEST(InductorsMicrobobine, Companions) {
@@ -669,11 +686,12 @@ TEST(InductorsBobinePiatte, MissingDataIsSingular) {
 }
 
 TEST(InductorsBobinePiatte, ImpossibleNumbersAreRefused) {
-  // two negatives pass the test; the side comes out negative and has no logarithm
+  // two negatives pass the product but make no spiral: refused like a missing value
   Window w("frmbobinepiatte", true);
   w.type("txtlp", "1").type("txtls", "1").type("txtn", "5").click("cmdcalcola");
   w.type("txtlp", "-1").type("txtls", "-1").click("cmdcalcola");
-  EXPECT_EQ(w.messages(), std::vector<std::string>{kInvalid});
+  EXPECT_EQ(w.messages(), std::vector<std::string>{"MANCA DATO|MESSAGGIO DI ERRORE"});
+  EXPECT_EQ(w.focus(), "txtlp");
   expectTexts(w, {{"lblinduttanza", ""}, {"Label1", "27,0 mm"}, {"Label2", "9,0 mm"}, {"Label3", "1 mm"}});
 }
 
@@ -753,6 +771,11 @@ TEST(InductorsFiloDiritto, ImpossibleNumbersAreRefused) {
   w.type("txtlunghezza", "1").type("txtdiametro", "1").click("cmdcalcola");
   w.type("txtlunghezza", "1e300").type("txtdiametro", "1e-300").click("cmdcalcola");
   EXPECT_EQ(w.messages(), std::vector<std::string>{kInvalid});
+  EXPECT_EQ(w.text("lblinduttanza"), kHint);
+  // a negative length and diameter would give a negative inductance: missing data
+  w.type("txtlunghezza", "-1").type("txtdiametro", "-1").click("cmdcalcola");
+  EXPECT_EQ(w.messages(), std::vector<std::string>{"MANCANO DATI|MESSAGGIO DI ERRORE"});
+  EXPECT_EQ(w.focus(), "txtlunghezza");
   EXPECT_EQ(w.text("lblinduttanza"), kHint);
 }
 
