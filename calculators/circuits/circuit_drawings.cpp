@@ -162,4 +162,13 @@ Schematic generatorSeries() {
   return s;
 }
 
+void seriesAndParallel(FormBuilder& b, const std::vector<Part>& parts) {
+  auto serie = series(parts);
+  Art drwSerie = b.drawing("drwserie", serie.drawing);
+  b.text("CONFIGURAZIONE SERIE").at(drwSerie, serie.drawing.width / 2, 12);
+  auto parallelo = parallel(parts);
+  Art drwParallelo = b.drawing("drwparallelo", parallelo.drawing);
+  b.text("CONFIGURAZIONE PARALLELO").at(drwParallelo, parallelo.drawing.width / 2, 12);
+}
+
 }  // namespace vm::circuit

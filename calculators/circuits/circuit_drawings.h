@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/calculator.h"
 #include "framework/drawing.h"
 
 namespace vm::circuit {
@@ -37,5 +38,9 @@ Schematic generatorParallel();
 // A generator feeding a coil (its loss resistance and its inductance) and a
 // capacitor in series; marks: generator, coil, capacitor.
 Schematic generatorSeries();
+
+// The two schematics of a pair of elements, "CONFIGURAZIONE SERIE" and
+// "CONFIGURAZIONE PARALLELO", declared on the window with their captions.
+void seriesAndParallel(FormBuilder& b, const std::vector<Part>& parts);
 
 }  // namespace vm::circuit

@@ -20,12 +20,7 @@ class LC final : public CalculatorOf<LC> {
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
       openBeside("frmbobine", 180, 180, 4100, 2800);
     });
-    auto serie = circuit::series({{Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
-    Art drwSerie = b.drawing("drwserie", serie.drawing);
-    b.text("CONFIGURAZIONE SERIE").at(drwSerie, serie.drawing.width / 2, 12);
-    auto parallelo = circuit::parallel({{Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
-    Art drwParallelo = b.drawing("drwparallelo", parallelo.drawing);
-    b.text("CONFIGURAZIONE PARALLELO").at(drwParallelo, parallelo.drawing.width / 2, 12);
+    circuit::seriesAndParallel(b, {{Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
     impSerie_ = b.result("lblimpserie");
     impParallelo_ = b.result("lblimpparallelo");
     faseS_ = b.result("lblfases");

@@ -18,12 +18,7 @@ class LL final : public CalculatorOf<LL> {
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
       openBeside("frmbobine", 400, 300, 4100, 2800);
     });
-    auto serie = circuit::series({{Symbol::Inductor, "L1"}, {Symbol::Inductor, "L2"}});
-    Art drwSerie = b.drawing("drwserie", serie.drawing);
-    b.text("CONFIGURAZIONE SERIE").at(drwSerie, serie.drawing.width / 2, 12);
-    auto parallelo = circuit::parallel({{Symbol::Inductor, "L1"}, {Symbol::Inductor, "L2"}});
-    Art drwParallelo = b.drawing("drwparallelo", parallelo.drawing);
-    b.text("CONFIGURAZIONE PARALLELO").at(drwParallelo, parallelo.drawing.width / 2, 12);
+    circuit::seriesAndParallel(b, {{Symbol::Inductor, "L1"}, {Symbol::Inductor, "L2"}});
     impSerie_ = b.result("lblimpserie");
     impParallelo_ = b.result("lblimpparallelo");
     fase_ = b.result("lblfase");

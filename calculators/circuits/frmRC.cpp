@@ -17,12 +17,7 @@ class RC final : public CalculatorOf<RC> {
     f_ = b.input("txtf").label("Label3", "FREQUENZA  in MHz ");
     b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
-    auto serie = circuit::series({{Symbol::Resistor, "R"}, {Symbol::Capacitor, "C"}});
-    Art drwSerie = b.drawing("drwserie", serie.drawing);
-    b.text("CONFIGURAZIONE SERIE").at(drwSerie, serie.drawing.width / 2, 12);
-    auto parallelo = circuit::parallel({{Symbol::Resistor, "R"}, {Symbol::Capacitor, "C"}});
-    Art drwParallelo = b.drawing("drwparallelo", parallelo.drawing);
-    b.text("CONFIGURAZIONE PARALLELO").at(drwParallelo, parallelo.drawing.width / 2, 12);
+    circuit::seriesAndParallel(b, {{Symbol::Resistor, "R"}, {Symbol::Capacitor, "C"}});
     impSerie_ = b.result("lblimpserie");
     impParallelo_ = b.result("lblimpparallelo");
     faseS_ = b.result("lblfases");

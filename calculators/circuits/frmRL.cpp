@@ -20,12 +20,7 @@ class RL final : public CalculatorOf<RL> {
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
       openBeside("frmbobine", 400, 300, 4100, 2800);
     });
-    auto serie = circuit::series({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}});
-    Art drwSerie = b.drawing("drwserie", serie.drawing);
-    b.text("CONFIGURAZIONE SERIE").at(drwSerie, serie.drawing.width / 2, 12);
-    auto parallelo = circuit::parallel({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}});
-    Art drwParallelo = b.drawing("drwparallelo", parallelo.drawing);
-    b.text("CONFIGURAZIONE PARALLELO").at(drwParallelo, parallelo.drawing.width / 2, 12);
+    circuit::seriesAndParallel(b, {{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}});
     impSerie_ = b.result("lblimpserie");
     impParallelo_ = b.result("lblimpparallelo");
     faseS_ = b.result("lblfases");
