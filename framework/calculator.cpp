@@ -139,6 +139,13 @@ Ref<Button> FormBuilder::closeButton(std::string name, std::string caption) {
   Ref<Button> r = button(std::move(name), std::move(caption));
   Form* f = &f_;
   def(r.id()).onClick = [f](int) { f->close(); };
+  def(r.id()).closes = true;
+  return r;
+}
+
+Ref<Button> FormBuilder::computeButton(std::string name, std::string caption) {
+  Ref<Button> r = button(std::move(name), std::move(caption));
+  def(r.id()).computes = true;
   return r;
 }
 

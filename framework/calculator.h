@@ -190,7 +190,10 @@ class FormBuilder {
   // A static text with a name of its own ("lbltesto1", "lbltesto2", ...).
   Ref<Label> text(std::string text);
   Ref<Button> button(std::string name, std::string caption, int index = -1);
+  // The button that closes the window (Escape does the same).
   Ref<Button> closeButton(std::string name, std::string caption);
+  // The window's compute button (Enter runs it).
+  Ref<Button> computeButton(std::string name, std::string caption);
   // An option group NAME(firstIndex) ... in tab order.
   Ref<Options> options(std::string name, std::vector<std::string> captions, int firstIndex = 0);
   // A single option button with a name of its own.

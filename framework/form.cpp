@@ -97,7 +97,6 @@ void Form::react(Trigger trigger, int liveOwner, const std::function<void()>& fn
       }
     }
   }
-  notify();
 }
 
 void Form::runChange(int id) {

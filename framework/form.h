@@ -71,6 +71,8 @@ struct ControlDef {
   double anchorX = 0, anchorY = 0;
   std::string picture;     // picture buttons and pictures: the image shown
   bool clickable = false;  // labels and pictures with a Click reaction
+  bool closes = false;     // the window's close button
+  bool computes = false;   // the window's compute button (Enter runs it)
   std::shared_ptr<const Drawing> art;  // drawings
   std::function<void(int)> onClick;
   std::function<void()> onChange;

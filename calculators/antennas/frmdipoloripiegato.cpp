@@ -15,7 +15,7 @@ class DipoloRipiegato final : public CalculatorOf<DipoloRipiegato> {
     upper_ = b.input("txtd2").label("lbltxtd2", "DIAMETRO BRACCIO SUPERIORE in mm");
     lower_ = b.input("txtd1").label("lbltxtd1", "DIAMETRO BRACCIO INFERIORE in mm");
     spacing_ = b.input("txts").label("lbltxts", "DISTANZA TRA I BRACCI in mm  misurata dal centro dei tubi");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { stepUp(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { stepUp(); });
     Art art = b.drawing("drwdipolo", wires::foldedDipole());
     lblD1_ = b.label("lbld1", "d1").at(art, 250, 116);
     lblD2_ = b.label("lbld2", "d2").at(art, 250, 30);

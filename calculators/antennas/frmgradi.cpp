@@ -17,7 +17,7 @@ class Gradi final : public CalculatorOf<Gradi> {
     input_ = input;
     inputCaption_ = input.caption();
     freq_ = b.input("txtfrequenza").label("lbltxtfrequenza", "FREQUENZA IN MHz");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     results_ = b.frame("Frame2", "", [&] {
       output_ = b.result("lbloutput");
       radians_ = b.result("lblradianti");

@@ -11,7 +11,7 @@ class LungHarmonica final : public CalculatorOf<LungHarmonica> {
     b.window("frmlungharmonica", "LUNGHEZZA DI UNA ANTENNA IN ARMONICA");
     freq_ = b.input("txtf").label("lbltxtf", "FREQUENZA IN MHz");
     halves_ = b.input("txtn").label("lbltxtn", "NUMERO DI MEZZE ONDE");
-    b.button("cmdcalcola", "CALCOLA").tooltip("abilita il calcolo").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").tooltip("abilita il calcolo").onClick([this] { compute(); });
     length_ = b.result("lbllunghezza");
     b.text("UN' ANTENNA IN ARMONICA E'  SEMPRE UN PO'  PIU' LUNGA DEL CORRISPONDENTE NUMERO DI MEZZE ONDE CHE LA "
            "COMPONGONO. L' ALIMENTAZIONE DEVE AVVENIRE AD 1/4 LAMBDA");

@@ -18,7 +18,7 @@ class ResRadiazione final : public CalculatorOf<ResRadiazione> {
     freq_ = b.input("txtfrequenza")
                 .label("lbltxtfrequenza", "USATO ALLA FREQUENZA DI  MHz  :")
                 .tooltip("frequenza di risonanza dipolo");
-    b.button("cmdcalcola", "C A L C O L A").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "C A L C O L A").onClick([this] { compute(); });
     rr_ = b.result("lblrr");
     Art art = b.drawing("drwdipolo", wires::shortDipole());
     half_ = b.result("lbllunghezza").at(art, 213, 28);

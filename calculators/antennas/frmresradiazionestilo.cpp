@@ -18,7 +18,7 @@ class ResRadiazioneStilo final : public CalculatorOf<ResRadiazioneStilo> {
     freq_ = b.input("txtfrequenza")
                 .label("lbltxtfrequenza", "USATO ALLA FREQUENZA DI  MHz  :")
                 .tooltip("frequenza di lavoro");
-    b.button("cmdcalcola", "C A L C O L A").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "C A L C O L A").onClick([this] { compute(); });
     rr_ = b.result("lblrr");
     Art art = b.drawing("drwstilo", wires::shortWhip());
     whip_ = b.result("lbllunghezza").at(art, 170, 115);

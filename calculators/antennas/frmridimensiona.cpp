@@ -20,7 +20,7 @@ class Ridimensiona final : public CalculatorOf<Ridimensiona> {
     auto present = b.input("txtoldlunghezza").label("Label2", "LUNGHEZZA ATTUALE DEL RADIATORE in mt. :");
     present_ = present;
     presentCaption_ = present.caption();
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     newLength_ = b.result("lblnewlunghezza");
     change_ = b.result("lblridimensiona");
     b.text("A REALIZZAZIONE AVVENUTA DI UN' ANTENNA, DIPOLO O VERTICALE, PUO' ACCADERE, IN FASE DI TARATURA,  DI "

@@ -19,7 +19,7 @@ class CircuitiRLC final : public CalculatorOf<CircuitiRLC> {
     l_ = b.input("txtl").label("Label3", "INDUTTANZA in microH :");
     c_ = b.input("txtC").tooltip("campo obbligato").label("Label4", "CAPACITA' in pF :");
     r_ = b.input("txtr").label("Label5", "RESISTENZA in Ohm :");
-    b.button("cmdcalcola", "CALCOLA").tooltip("CALCOLA IL VALORE DELL'IMPEDENZA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").tooltip("CALCOLA IL VALORE DELL'IMPEDENZA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I").tooltip("ESCE DALL'APPLICAZIONE");
     auto serie = circuit::series({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
     Art drwSerie = b.drawing("drwserie", serie.drawing);

@@ -15,7 +15,7 @@ class LC final : public CalculatorOf<LC> {
     f_ = b.input("txtf").label("Label1", "FREQUENZA  in MHz ");
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     c_ = b.input("txtC").label("Label3", "CAPACITA' in pF");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
       openBeside("frmbobine", 180, 180, 4100, 2800);

@@ -13,7 +13,7 @@ class LL final : public CalculatorOf<LL> {
     l1_ = b.input("txtl1").label("Label1", "uH prima induttanza ");
     l2_ = b.input("txtl2").label("Label2", "uH seconda induttanza ");
     f_ = b.input("txtf").label("Label3", "frequenza in MHz ");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "").picture("exit");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
       openBeside("frmbobine", 400, 300, 4100, 2800);

@@ -15,7 +15,7 @@ class RC final : public CalculatorOf<RC> {
     r_ = b.input("txtr").label("Label1", "RESISTENZA  in Ohm");
     c_ = b.input("txtC").label("Label2", "CAPACITA '   in pF");
     f_ = b.input("txtf").label("Label3", "FREQUENZA  in MHz ");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
     circuit::seriesAndParallel(b, {{Symbol::Resistor, "R"}, {Symbol::Capacitor, "C"}});
     impSerie_ = b.result("lblimpserie");

@@ -15,7 +15,7 @@ class RL final : public CalculatorOf<RL> {
     r_ = b.input("txtr").label("Label1", "RESISTENZA  in Ohm");
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     f_ = b.input("txtf").label("Label3", "FREQUENZA  in MHz ");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
       openBeside("frmbobine", 400, 300, 4100, 2800);

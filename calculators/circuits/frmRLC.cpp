@@ -16,7 +16,7 @@ class RLC final : public CalculatorOf<RLC> {
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     c_ = b.input("txtC").label("Label3", "CAPACITA' in pF");
     f_ = b.input("txtf").label("Label4", "FREQUENZA  in MHz ");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
       openBeside("frmbobine", 400, 300, 4100, 2800);

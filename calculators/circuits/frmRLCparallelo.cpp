@@ -15,7 +15,7 @@ class RLCParallelo final : public CalculatorOf<RLCParallelo> {
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     c_ = b.input("txtC").label("Label3", "CAPACITA' in pF");
     f_ = b.input("txtf").label("Label4", "FREQUENZA  in MHz ");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
     auto s = circuit::parallel({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
     b.drawing("drwcircuito", s.drawing);

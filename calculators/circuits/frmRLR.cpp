@@ -16,7 +16,7 @@ class RLR final : public CalculatorOf<RLR> {
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     r2_ = b.input("txtr2").label("Label3", "RESISTENZA R2 in Ohm");
     f_ = b.input("txtf").label("Label4", "FREQUENZA  in MHz ");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
     auto s = circuit::branchParallel({{Symbol::Resistor, ""}, {Symbol::Inductor, ""}}, {Symbol::Resistor, ""});
     Art drw = b.drawing("drwcircuito", s.drawing);

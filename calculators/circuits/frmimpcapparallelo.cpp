@@ -28,7 +28,7 @@ class ImpCapParallelo final : public CalculatorOf<ImpCapParallelo> {
              .label("Label5", "POTENZA  APPARENTE in Watt")
              .labelTooltip(optional);
     b.text("USARE IL PUNTO PER SEPARARE I DECIMALI");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] { openCompanion("frmbobine"); });
     auto s = circuit::generatorParallel();

@@ -28,7 +28,7 @@ class ImpCapSerie final : public CalculatorOf<ImpCapSerie> {
              .label("Label5", "POTENZA  APPLICATA in WATT :")
              .labelTooltip(optional);
     b.text("USARE IL PUNTO PER SEPARARE I DECIMALI");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I");
     b.button("cmdchiamabobine", "Costruzione Bobine").onClick([this] { openCompanion("frmbobine"); });
     auto s = circuit::generatorSeries();

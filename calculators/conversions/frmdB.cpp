@@ -32,7 +32,7 @@ class DecibelRatios final : public CalculatorOf<DecibelRatios> {
     lblOutput2_ = b.label("lbloutput2", "lbloutput2");
     out2_ = b.result("lblout2");
     kind_ = b.result("lblvariazione");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I");
     b.label("Label11", " dopo l'inserimento cliccare su CALCOLA  --->");
     b.label("Label2", "per separare i decimali usare il punto");

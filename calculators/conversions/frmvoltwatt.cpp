@@ -43,7 +43,7 @@ class VoltWatt final : public CalculatorOf<VoltWatt> {
     ohm_ = b.input("txtohm").label("Label1", "OHM").text("50");
     volts_ = b.result("lbloutput");
     dbm_ = b.result("lbldbm");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I");
     b.label("Label2", "SEPARARE GLI EVENTUALI DECIMALI CON IL PUNTO");
 

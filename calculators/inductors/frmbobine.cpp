@@ -26,7 +26,7 @@ class Bobine final : public CalculatorOf<Bobine> {
     length_ = b.input("txtlunghezza")
                   .tooltip("digitare un dato compatibile con la sezione del filo")
                   .label("lbllunghezza", "lunghezza bobina  in millimetri");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E X I T");
     out_ = b.result("lbloutput").hidden();
     wire_ = b.result("lbllunghezzafilo").hidden();

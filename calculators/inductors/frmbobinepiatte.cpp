@@ -15,7 +15,7 @@ class BobinePiatte final : public CalculatorOf<BobinePiatte> {
     width_ = b.input("txtlp").label("lbllp", "LARGHEZZA PISTA in mm");
     gap_ = b.input("txtls").label("lblls", "DISTANZA PISTE in mm");
     turns_ = b.input("txtn").label("lbln", "NUMERO SPIRE");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I");
     out_ = b.result("lblinduttanza");
     Art art = b.drawing("drwspirale", coils::squareSpiral());

@@ -17,7 +17,7 @@ class BobineUhf final : public CalculatorOf<BobineUhf> {
       length_ = b.input("txtlunghezza").label("Label2", "Lunghezza del conduttore in mm.", 1);
       height_ = b.input("txtdistanza").label("Label2", "Distanza dal piano di terra in mm.", 2);
     });
-    b.button("ccmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("ccmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I");
     out_ = b.result("lblinduttanza");
     Art art = b.drawing("drwconduttore", coils::groundPlaneConductor());

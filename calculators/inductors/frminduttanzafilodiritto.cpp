@@ -12,7 +12,7 @@ class FiloDiritto final : public CalculatorOf<FiloDiritto> {
     b.window("frminduttanzafilodiritto", "CALCOLO DELL' INDUTTANZA DI UN CONDUTTORE RETTILINEO");
     length_ = b.input("txtlunghezza").label("lbllunghezza", "LUNGHEZZA DEL CONDUTTORE IN METRI");
     diameter_ = b.input("txtdiametro").label("lbldiametro", "DIAMETRO DEL CONDUTTORE IN MILLIMETRI");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cdmesci", "E S C I");
     out_ = b.result("lblinduttanza", "SEPARARE GLI EVENTUALI DECIMALI CON IL PUNTO");
     b.onTyping({length_, diameter_}, Typing::Reset, {out_});

@@ -27,7 +27,7 @@ class MicroBobine final : public CalculatorOf<MicroBobine> {
                         .tooltip("digitare un dato compatibile con la sezione del filo")
                         .label("lbldiametrofilo", "diametro filo in millimetri");
     spacing_ = b.input("txtspazio").label("lblspazio", "spazio spira/spira in millimetri  (Sp)");
-    b.button("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E X I T");
     out_ = b.result("lbloutput");
     coilLength_ = b.result("lbllungbobina");
