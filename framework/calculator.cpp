@@ -5,6 +5,8 @@
 
 namespace vm {
 
+Calculator::Calculator(FormBuilder& b) : form_(&b.form()) {}
+
 float Calculator::single(double x) {
   if (!std::isfinite(x) || std::fabs(x) > static_cast<double>(FLT_MAX))
     throw ArithmeticFailure("single precision overflow");
@@ -62,10 +64,10 @@ void Calculator::openCompanion(const std::string& formName, Companion how) {
   }
 }
 
-void Calculator::openBeside(const std::string& formName, int selfLeft, int selfTop, int left, int top) {
-  moveTo(selfLeft, selfTop);
+void Calculator::openBeside(const std::string& formName, const Beside& where) {
+  moveTo(where.selfLeft, where.selfTop);
   form_->host().open(*form_, formName, form_->modal() ? OpenHow::Modal : OpenHow::Modeless,
-                     std::make_pair(left, top));
+                     std::make_pair(where.left, where.top));
 }
 
 void Calculator::printWindow(std::initializer_list<Ctl> hidden) {
@@ -93,10 +95,9 @@ int FormBuilder::add(Kind kind, std::string name, int index, std::string text) {
   return static_cast<int>(f_.defs_.size()) - 1;
 }
 
-void FormBuilder::window(std::string name, std::string caption) {
-  f_.name_ = std::move(name);
-  f_.caption_ = std::move(caption);
-}
+FormBuilder::FormBuilder(Form& f, std::string_view name) : f_(f) { f_.name_ = std::string(name); }
+
+void FormBuilder::caption(std::string caption) { f_.caption_ = std::move(caption); }
 
 void FormBuilder::size(int width, int height) {
   f_.geometry_.width = width;
@@ -115,6 +116,12 @@ void FormBuilder::fold() {
 
 Ref<Input> FormBuilder::input(std::string name, int index) {
   return Ref<Input>(*this, add(Kind::Input, std::move(name), index, {}));
+}
+
+Ref<Input> FormBuilder::field(std::string name, std::string labelName, std::string caption) {
+  Ref<Input> r = input(std::move(name));
+  r.label(std::move(labelName), std::move(caption));
+  return r;
 }
 
 Ref<Label> FormBuilder::label(std::string name, std::string text, int index) {
@@ -229,7 +236,6 @@ void FormBuilder::live(std::initializer_list<Input> inputs, std::initializer_lis
 }
 
 void FormBuilder::finish(std::unique_ptr<Calculator> calc) {
-  calc->form_ = &f_;
   f_.calc_ = std::move(calc);
   f_.loadStates_ = f_.states_;
 }

@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "form.h"
@@ -42,18 +44,31 @@ enum class Product {
 // How a companion window opens.
 enum class Companion { Plain, Modal, Switch };
 
+// Side by side: this window moves to (selfLeft, selfTop) and the companion
+// opens at (left, top), in twips from the top-left corner of the screen.
+struct Beside {
+  int selfLeft = 180;
+  int selfTop = 180;
+  int left = 0;
+  int top = 0;
+};
+
+class FormBuilder;
+
 class Calculator {
  public:
   virtual ~Calculator() = default;
+  Calculator(const Calculator&) = default;
+  Calculator& operator=(const Calculator&) = default;
 
   // Kept values: a failed reaction puts them back as they were.
   virtual std::any saveKept() const = 0;
   virtual void restoreKept(const std::any& kept) = 0;
 
  protected:
-  Calculator() = default;
-  Calculator(const Calculator&) = default;
-  Calculator& operator=(const Calculator&) = default;
+  // The window is bound before the Calculator's own constructor runs, so
+  // every helper may be used while the window is declared.
+  explicit Calculator(FormBuilder& b);
 
   Form& form() const { return *form_; }
   const Regional& regional() const { return form_->regional(); }
@@ -101,9 +116,7 @@ class Calculator {
 
   // --- the window
   void openCompanion(const std::string& formName, Companion how = Companion::Plain);
-  // Side by side: this window moves to (selfLeft, selfTop), the companion
-  // opens at (left, top), in twips.
-  void openBeside(const std::string& formName, int selfLeft, int selfTop, int left, int top);
+  void openBeside(const std::string& formName, const Beside& where);
   void moveTo(int left, int top) { form_->setGeometry(left, top, std::nullopt, std::nullopt); }
   void setGeometry(int left, int top, int width, int height) { form_->setGeometry(left, top, width, height); }
   void resize(int width, int height) { form_->setGeometry(std::nullopt, std::nullopt, width, height); }
@@ -122,13 +135,12 @@ class Calculator {
 template <class Derived>
 class CalculatorOf : public Calculator {
  public:
+  explicit CalculatorOf(FormBuilder& b) : Calculator(b) {}
   std::any saveKept() const override { return static_cast<const Derived&>(*this); }
   void restoreKept(const std::any& kept) override {
     static_cast<Derived&>(*this) = std::any_cast<const Derived&>(kept);
   }
 };
-
-class FormBuilder;
 
 // A fluent reference to the control just declared.
 template <class H>
@@ -156,8 +168,10 @@ class Ref {
     l.id = labelId_;
     return l;
   }
-  // Places a label on a drawing, at a point in the drawing's units.
-  Ref& at(Art drawing, double x, double y);
+  // The control and its caption label, for std::tie.
+  std::pair<H, Label> handles() const { return {*this, caption()}; }
+  // Places a label on a drawing, at the drawing's mark of that name.
+  Ref& at(Art drawing, std::string_view mark);
   Ref& onClick(std::function<void()> fn);
   Ref& onClick(std::function<void(int)> fn);
   Ref& onChange(std::function<void()> fn);
@@ -174,9 +188,11 @@ class Ref {
 
 class FormBuilder {
  public:
-  explicit FormBuilder(Form& f) : f_(f) {}
+  // The registry names the window; the Calculator gives its caption.
+  FormBuilder(Form& f, std::string_view name);
 
-  void window(std::string name, std::string caption);
+  Form& form() const { return f_; }
+  void caption(std::string caption);
   // Design size and position in twips (no position: centred).
   void size(int width, int height);
   void position(int left, int top);
@@ -184,6 +200,8 @@ class FormBuilder {
   void fold();
 
   Ref<Input> input(std::string name, int index = -1);
+  // An input with its caption label (see Ref::handles).
+  Ref<Input> field(std::string name, std::string labelName, std::string caption);
   // A label: static text, a caption or a result line.
   Ref<Label> label(std::string name, std::string text = {}, int index = -1);
   Ref<Label> result(std::string name, std::string text = {}, int index = -1);
@@ -273,11 +291,12 @@ Ref<H>& Ref<H>::labelTooltip(std::string t) {
   return *this;
 }
 template <class H>
-Ref<H>& Ref<H>::at(Art drawing, double x, double y) {
+Ref<H>& Ref<H>::at(Art drawing, std::string_view mark) {
+  const Mark& m = b_->def(drawing.id).art->markAt(mark);
   auto& d = b_->def(id_);
   d.drawing = drawing.id;
-  d.anchorX = x;
-  d.anchorY = y;
+  d.anchorX = m.x;
+  d.anchorY = m.y;
   return *this;
 }
 template <class H>

@@ -1,5 +1,7 @@
 #include "drawing.h"
 
+#include <stdexcept>
+
 namespace vm {
 
 namespace {
@@ -68,6 +70,17 @@ Drawing& Drawing::symbol(Symbol sym, double x1, double y1, double x2, double y2)
 Drawing& Drawing::color(Color c) {
   if (!shapes.empty()) shapes.back().color = c;
   return *this;
+}
+
+Drawing& Drawing::mark(std::string name, double x, double y) {
+  marks.push_back(Mark{std::move(name), x, y});
+  return *this;
+}
+
+const Mark& Drawing::markAt(std::string_view name) const {
+  for (const auto& m : marks)
+    if (m.name == name) return m;
+  throw std::logic_error("drawing has no mark " + std::string(name));
 }
 
 }  // namespace vm

@@ -3,6 +3,7 @@
 // drawing's own units; the user interface paints it at any scale.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vm {
@@ -36,9 +37,16 @@ struct Shape {
   Color color = kDefaultColor;
 };
 
+// A named point of a drawing where a window places one of its labels.
+struct Mark {
+  std::string name;
+  double x = 0, y = 0;
+};
+
 struct Drawing {
   double width = 100, height = 100;
   std::vector<Shape> shapes;
+  std::vector<Mark> marks;
 
   Drawing() = default;
   Drawing(double w, double h) : width(w), height(h) {}
@@ -54,6 +62,10 @@ struct Drawing {
   Drawing& text(double x, double y, std::string s);
   Drawing& symbol(Symbol s, double x1, double y1, double x2, double y2);
   Drawing& color(Color c);  // colour of the shape added last
+  // Names a point where a label of the window goes.
+  Drawing& mark(std::string name, double x, double y);
+  // The mark named `name`; a drawing without it is a programming error.
+  const Mark& markAt(std::string_view name) const;
 };
 
 }  // namespace vm

@@ -274,7 +274,12 @@ double Int(double x) { return std::floor(x); }
 
 std::int16_t toInt16(double x) {
   requireFinite(x);
-  double v = std::nearbyint(x);
+  if (x < -32768.5 || x > 32767.5) throw ArithmeticFailure("16-bit overflow");
+  // nearest, ties to even, whatever the floating-point rounding mode
+  const double below = std::floor(x);
+  const double rest = x - below;
+  double v = below;
+  if (rest > 0.5 || (rest == 0.5 && std::fmod(below, 2.0) != 0)) v = below + 1;
   if (v < -32768.0 || v > 32767.0) throw ArithmeticFailure("16-bit overflow");
   return static_cast<std::int16_t>(v);
 }

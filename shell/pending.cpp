@@ -7,7 +7,13 @@
 namespace vm {
 
 namespace {
-class Pending final : public CalculatorOf<Pending> {};
+class Pending final : public CalculatorOf<Pending> {
+ public:
+  explicit Pending(FormBuilder& b) : CalculatorOf(b) {
+    b.caption(pendingCaption(b.form().name()));
+    b.label("lblpreparazione", "In preparazione");
+  }
+};
 }  // namespace
 
 std::string pendingCaption(std::string_view form) {
@@ -16,14 +22,7 @@ std::string pendingCaption(std::string_view form) {
   return std::string(form);
 }
 
-std::unique_ptr<Form> makePendingForm(std::string_view form) {
-  auto f = std::make_unique<Form>();
-  FormBuilder b(*f);
-  b.window(std::string(form), pendingCaption(form));
-  b.label("lblpreparazione", "In preparazione");
-  b.finish(std::make_unique<Pending>());
-  return f;
-}
+std::unique_ptr<Form> makePendingForm(std::string_view form) { return build<Pending>(form); }
 
 std::unique_ptr<Form> makeAnyForm(std::string_view form) {
   if (auto f = makeForm(form)) return f;

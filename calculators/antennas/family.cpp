@@ -1,18 +1,15 @@
+// The windows of this family, one line each, in the order of the registry.
 #include "calculators/families.h"
-#include "antennas.h"
 
-namespace vm {
+#define ANTENNAS_WINDOWS(X) \
+  X(frmdipoli) \
+  X(frmdipoloripiegato) \
+  X(frmantpresacalcolata) \
+  X(frmantg5rv) \
+  X(frmlungharmonica) \
+  X(frmgradi) \
+  X(frmresradiazione) \
+  X(frmresradiazionestilo) \
+  X(frmridimensiona) \
 
-void addAntennas(std::vector<CalculatorEntry>& t) {
-  t.push_back(dipoliEntry());
-  t.push_back(dipoloRipiegatoEntry());
-  t.push_back(antPresaCalcolataEntry());
-  t.push_back(antG5rvEntry());
-  t.push_back(lungHarmonicaEntry());
-  t.push_back(gradiEntry());
-  t.push_back(resRadiazioneEntry());
-  t.push_back(resRadiazioneStiloEntry());
-  t.push_back(ridimensionaEntry());
-}
-
-}  // namespace vm
+VM_FAMILY(addAntennas, ANTENNAS_WINDOWS)

@@ -1,6 +1,6 @@
 // The three versions of the multiband dipole with an open-wire matching line:
 // each option shows the arm, the line length and a note on the line.
-#include "calculators/antennas/antennas.h"
+#include "framework/registry.h"
 #include "wire_drawings.h"
 
 namespace vm {
@@ -8,8 +8,8 @@ namespace {
 
 class AntG5rv final : public CalculatorOf<AntG5rv> {
  public:
-  explicit AntG5rv(FormBuilder& b) {
-    b.window("frmantg5rv", "ANTENNA TIPO G5RV");
+  explicit AntG5rv(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("ANTENNA TIPO G5RV");
     Options first = b.option("Option1", "VERSIONE ORIGINALE   3.6 - 28 MHz").selected(0).onClick([this] {
       version("15.55 m", " 10.35 m",
               "LA LUNGHEZZA DELLA LINEA DI ADATTAMENTO DIPENDE ANCHE DALLA TIPOLOGIA DI COSTRUZIONE E DALLA "
@@ -26,14 +26,14 @@ class AntG5rv final : public CalculatorOf<AntG5rv> {
               "DISTANZA DEI CONDUTTORI. SE REALIZZATA IN PIATTINA TV RIDURLA A CIRCA 4.58 m)");
     });
     Art art = b.drawing("drwantenna", wires::g5rv());
-    arm_ = b.result("lblbraccio", "15.55 m").tooltip("semidipolo 1/4 lambda").at(art, 107, 10);
-    line_ = b.result("lbladattamento", "10.35 m").at(art, 250, 97);
+    arm_ = b.result("lblbraccio", "15.55 m").tooltip("semidipolo 1/4 lambda").at(art, "lblbraccio");
+    line_ = b.result("lbladattamento", "10.35 m").at(art, "lbladattamento");
     note_ = b.label("Label1",
                      "LA LUNGHEZZA DELLA LINEA DI ADATTAMENTO DIPENDE ANCHE DALLA TIPOLOGIA DI COSTRUZIONE E DALLA "
                      "DISTANZA DEI CONDUTTORI. SE REALIZZATA IN PIATTINA TV  (300 ohm) RIDURLA A CIRCA 9.2 m");
-    b.text("SCALETTA  10 -12 cm").at(art, 105, 100);
-    b.text("BALUN TUNER").at(art, 260, 162);
-    b.text("discesa coax 50 ohm").at(art, 270, 215);
+    b.text("SCALETTA  10 -12 cm").at(art, "scaletta_10_12_cm");
+    b.text("BALUN TUNER").at(art, "balun_tuner");
+    b.text("discesa coax 50 ohm").at(art, "discesa_coax_50_ohm");
     b.text("NE SONO STATE PRODOTTE DIVERSE VERSIONI CARATTERIZZATE DALL'OTTIMIZZAZIONE IN UNA BANDA A SCAPITO "
            "DELLE ALTRE");
     b.text("L'IMPEDENZA DELLA LINEA VA DA 300 A 500 OHM E PIU' MA AGGIUSTANDONE LA LUNGHEZZA ALL'ESTREMITA' "
@@ -53,7 +53,6 @@ class AntG5rv final : public CalculatorOf<AntG5rv> {
 };
 
 }  // namespace
-
-CalculatorEntry antG5rvEntry() { return entry<AntG5rv>("frmantg5rv"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmantg5rv, AntG5rv)

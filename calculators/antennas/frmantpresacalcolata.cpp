@@ -1,6 +1,6 @@
 // Off-centre-fed radiator: the wire length for a half or a whole wave and the
 // feed point a third of the way along it, recomputed as the frequency is typed.
-#include "calculators/antennas/antennas.h"
+#include "framework/registry.h"
 #include "wire_drawings.h"
 
 namespace vm {
@@ -8,17 +8,17 @@ namespace {
 
 class AntPresaCalcolata final : public CalculatorOf<AntPresaCalcolata> {
  public:
-  explicit AntPresaCalcolata(FormBuilder& b) {
-    b.window("frmantpresacalcolata", "ANTENNA A PRESA CALCOLATA   -   WINDOM");
+  explicit AntPresaCalcolata(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("ANTENNA A PRESA CALCOLATA   -   WINDOM");
     b.frame("Frame1", "LUNGHEZZA RADIATORE", [&] {
       b.options("Option1", {"A MEZZO LAMBDA", "A LAMBDA INTERO"}).onClick([this](int i) { chooseLength(i); });
     });
     freq_ = b.input("txtfrequenza").label("lbltxtfrequenza", "FREQUENZA IN MHz :");
     Art art = b.drawing("drwantenna", wires::offCentreFed());
-    length_ = b.result("lblm").hidden().at(art, 180, 22);
-    feed_ = b.result("lblpresa").hidden().at(art, 80, 70);
-    b.text("BALUN").at(art, 175, 98);
-    b.text("DISCESA  AL RxTx").at(art, 200, 160);
+    length_ = b.result("lblm").hidden().at(art, "lblm");
+    feed_ = b.result("lblpresa").hidden().at(art, "lblpresa");
+    b.text("BALUN").at(art, "balun");
+    b.text("DISCESA  AL RxTx").at(art, "discesa_al_rxtx");
     b.text("SI TRATTA DI UN SISTEMA RADIANTE ORMAI IN DISUSO NELLA VERSIONE ORIGINALE ALIMENTATA CON UN SOLO FILO "
            "PERCORSO DA ALTA TENSIONE.   ADOTTANDO UN BALUN CON RAPPORTO OPPORTUNO SI PUO'  UTILIZZARE IL NORMALE "
            "CAVO COASSIALE.");
@@ -60,7 +60,6 @@ class AntPresaCalcolata final : public CalculatorOf<AntPresaCalcolata> {
 };
 
 }  // namespace
-
-CalculatorEntry antPresaCalcolataEntry() { return entry<AntPresaCalcolata>("frmantpresacalcolata"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmantpresacalcolata, AntPresaCalcolata)

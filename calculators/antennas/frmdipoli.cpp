@@ -1,6 +1,6 @@
 // Half-wave dipole: the length of one arm, straight and as an inverted V,
 // recomputed on every keystroke of the frequency.
-#include "calculators/antennas/antennas.h"
+#include "framework/registry.h"
 #include "wire_drawings.h"
 
 namespace vm {
@@ -8,16 +8,16 @@ namespace {
 
 class Dipoli final : public CalculatorOf<Dipoli> {
  public:
-  explicit Dipoli(FormBuilder& b) {
-    b.window("frmdipoli", "LUNGHEZZA DEL BRACCIO DEL DIPOLO");
+  explicit Dipoli(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("LUNGHEZZA DEL BRACCIO DEL DIPOLO");
     freq_ = b.input("txtfrequenza")
                 .label("lbltxtfrequenza", "FREQUENZA DI CENTRO BANDA IN MHz  :")
                 .tooltip("frequenza di risonanza dipolo");
     arm_ = b.result("lblbraccio").hidden();
     Art art = b.drawing("drwdipolo", wires::halfWaveDipole());
-    onDrawing_ = b.result("lbllunghezza").tooltip("semidipolo 1/4 lambda").hidden().at(art, 92, 28);
-    b.text("1/4 lambda").at(art, 228, 28);
-    b.text("discesa coax").at(art, 215, 130);
+    onDrawing_ = b.result("lbllunghezza").tooltip("semidipolo 1/4 lambda").hidden().at(art, "lbllunghezza");
+    b.text("1/4 lambda").at(art, "1_4_lambda");
+    b.text("discesa coax").at(art, "discesa_coax");
     b.text("QUALORA SI INTENDA COSTRUIRE IL DIPOLO NELLA VERSIONE A  \"V INVERTITA\" LA LUNGHEZZA DEL BRACCIO A UN "
            "QUARTO D' ONDA SARA' DI METRI :");
     vee_ = b.result("lbllunghezzavert").hidden();
@@ -49,7 +49,6 @@ class Dipoli final : public CalculatorOf<Dipoli> {
 };
 
 }  // namespace
-
-CalculatorEntry dipoliEntry() { return entry<Dipoli>("frmdipoli"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmdipoli, Dipoli)

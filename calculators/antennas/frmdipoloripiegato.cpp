@@ -2,7 +2,7 @@
 // their spacing, and the length of the dipole from its frequency.
 #include <cmath>
 
-#include "calculators/antennas/antennas.h"
+#include "framework/registry.h"
 #include "wire_drawings.h"
 
 namespace vm {
@@ -10,19 +10,19 @@ namespace {
 
 class DipoloRipiegato final : public CalculatorOf<DipoloRipiegato> {
  public:
-  explicit DipoloRipiegato(FormBuilder& b) {
-    b.window("frmdipoloripiegato", "DIPOLO RIPIEGATO MEZZO LAMBDA   -   FOLDED DIPOLE");
+  explicit DipoloRipiegato(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("DIPOLO RIPIEGATO MEZZO LAMBDA   -   FOLDED DIPOLE");
     upper_ = b.input("txtd2").label("lbltxtd2", "DIAMETRO BRACCIO SUPERIORE in mm");
     lower_ = b.input("txtd1").label("lbltxtd1", "DIAMETRO BRACCIO INFERIORE in mm");
     spacing_ = b.input("txts").label("lbltxts", "DISTANZA TRA I BRACCI in mm  misurata dal centro dei tubi");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { stepUp(); });
     Art art = b.drawing("drwdipolo", wires::foldedDipole());
-    lblD1_ = b.label("lbld1", "d1").at(art, 250, 116);
-    lblD2_ = b.label("lbld2", "d2").at(art, 250, 30);
-    lblS_ = b.label("lbls", "S").at(art, 332, 72);
+    lblD1_ = b.label("lbld1", "d1").at(art, "lbld1");
+    lblD2_ = b.label("lbld2", "d2").at(art, "lbld2");
+    lblS_ = b.label("lbls", "S").at(art, "lbls");
     ratio_ = b.result("lblrapporto");
     impedance_ = b.result("lbloutputimpedenza");
-    impedanceOnDrawing_ = b.result("lblimpedenza").at(art, 215, 150);
+    impedanceOnDrawing_ = b.result("lblimpedenza").at(art, "lblimpedenza");
     b.text("OLTRE AD ESSERE CARATTERIZZATO DA UNA ELEVATA LARGHEZZA DI BANDA E' IN GRADO DI ELEVARE DI DIVERSE "
            "VOLTE LA SUA IMPEDENZA CARATTERISTICA IN FUNZIONE DEL DIAMETRO DEI DUE BRACCI E DELLA RECIPROCA "
            "DISTANZA.  SI PUO' CALCOLARE DI QUANTE VOLTE VIENE ELEVATA L'IMPEDENZA E IL SUO VALORE");
@@ -32,7 +32,7 @@ class DipoloRipiegato final : public CalculatorOf<DipoloRipiegato> {
                 .label("lbltxtfrequenza", "FREQUENZA DI CENTRO BANDA IN MHz  :")
                 .tooltip("frequenza di risonanza dipolo");
     length_ = b.result("lbllunghezza").hidden();
-    lengthOnDrawing_ = b.result("lbllung").hidden().at(art, 170, 12);
+    lengthOnDrawing_ = b.result("lbllung").hidden().at(art, "lbllung");
     b.text(" FREQUENZE AMMISSIBILI : da 0,1 a 500 MHz");
     b.text("separare i decimali con il punto del tastierino numerico");
     b.closeButton("cmdesci", "E S C I");
@@ -86,7 +86,6 @@ class DipoloRipiegato final : public CalculatorOf<DipoloRipiegato> {
 };
 
 }  // namespace
-
-CalculatorEntry dipoloRipiegatoEntry() { return entry<DipoloRipiegato>("frmdipoloripiegato"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmdipoloripiegato, DipoloRipiegato)

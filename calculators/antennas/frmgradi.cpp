@@ -1,13 +1,13 @@
 // Physical length and electrical degrees, either way, at a given frequency.
-#include "calculators/antennas/antennas.h"
+#include "framework/registry.h"
 
 namespace vm {
 namespace {
 
 class Gradi final : public CalculatorOf<Gradi> {
  public:
-  explicit Gradi(FormBuilder& b) {
-    b.window("frmgradi", "CONVERSIONE TRA LUNGHEZZA FISICA DELL'ANTENNA E GRADI ELETTRICI");
+  explicit Gradi(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("CONVERSIONE TRA LUNGHEZZA FISICA DELL'ANTENNA E GRADI ELETTRICI");
     b.frame("Frame1", " CONVERSIONE ", [&] {
       way_ = b.options("Option1", {"DA METRI A GRADI", "DA GRADI A METRI"}).onClick([this](int i) {
         chooseWay(i);
@@ -67,7 +67,6 @@ class Gradi final : public CalculatorOf<Gradi> {
 };
 
 }  // namespace
-
-CalculatorEntry gradiEntry() { return entry<Gradi>("frmgradi"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmgradi, Gradi)

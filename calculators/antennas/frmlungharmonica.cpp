@@ -1,14 +1,14 @@
 // Long wire resonant on a harmonic: N half waves in free space, shortened
 // once for the end effect.
-#include "calculators/antennas/antennas.h"
+#include "framework/registry.h"
 
 namespace vm {
 namespace {
 
 class LungHarmonica final : public CalculatorOf<LungHarmonica> {
  public:
-  explicit LungHarmonica(FormBuilder& b) {
-    b.window("frmlungharmonica", "LUNGHEZZA DI UNA ANTENNA IN ARMONICA");
+  explicit LungHarmonica(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("LUNGHEZZA DI UNA ANTENNA IN ARMONICA");
     freq_ = b.input("txtf").label("lbltxtf", "FREQUENZA IN MHz");
     halves_ = b.input("txtn").label("lbltxtn", "NUMERO DI MEZZE ONDE");
     b.computeButton("cmdcalcola", "CALCOLA").tooltip("abilita il calcolo").onClick([this] { compute(); });
@@ -33,7 +33,6 @@ class LungHarmonica final : public CalculatorOf<LungHarmonica> {
 };
 
 }  // namespace
-
-CalculatorEntry lungHarmonicaEntry() { return entry<LungHarmonica>("frmlungharmonica"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmlungharmonica, LungHarmonica)

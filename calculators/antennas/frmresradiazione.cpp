@@ -2,7 +2,7 @@
 // in electrical degrees and the length it would need to resonate.
 #include <cmath>
 
-#include "calculators/antennas/antennas.h"
+#include "framework/registry.h"
 #include "wire_drawings.h"
 
 namespace vm {
@@ -10,8 +10,8 @@ namespace {
 
 class ResRadiazione final : public CalculatorOf<ResRadiazione> {
  public:
-  explicit ResRadiazione(FormBuilder& b) {
-    b.window("frmresradiazione", "RESISTENZA DI RADIAZIONE APPROSSIMATIVA DI UN DIPOLO PIU' CORTO DI 1/2 LAMBDA");
+  explicit ResRadiazione(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("RESISTENZA DI RADIAZIONE APPROSSIMATIVA DI UN DIPOLO PIU' CORTO DI 1/2 LAMBDA");
     length_ = b.input("txtlunghezza")
                   .label("lbltxtlunghezza", "LUNGHEZZA DEL DIPOLO in mt.  :")
                   .tooltip("frequenza di risonanza dipolo");
@@ -21,11 +21,11 @@ class ResRadiazione final : public CalculatorOf<ResRadiazione> {
     b.computeButton("cmdcalcola", "C A L C O L A").onClick([this] { compute(); });
     rr_ = b.result("lblrr");
     Art art = b.drawing("drwdipolo", wires::shortDipole());
-    half_ = b.result("lbllunghezza").at(art, 213, 28);
+    half_ = b.result("lbllunghezza").at(art, "lbllunghezza");
     degrees_ = b.result("lblgradi");
     resonant_ = b.result("lblrisonanza");
-    b.text("max 1/4 lambda").at(art, 213, 78);
-    b.text("discesa coax").at(art, 215, 130);
+    b.text("max 1/4 lambda").at(art, "max_1_4_lambda");
+    b.text("discesa coax").at(art, "discesa_coax");
     b.text(" FREQUENZE AMMISSIBILI : da 1 a 50 MHz");
     b.text("separare i decimali con il punto del tastierino numerico");
     b.closeButton("cmdesci", "E S C I");
@@ -51,7 +51,6 @@ class ResRadiazione final : public CalculatorOf<ResRadiazione> {
 };
 
 }  // namespace
-
-CalculatorEntry resRadiazioneEntry() { return entry<ResRadiazione>("frmresradiazione"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmresradiazione, ResRadiazione)

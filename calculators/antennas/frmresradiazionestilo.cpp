@@ -2,7 +2,7 @@
 // electrical degrees and the quarter wave it would need to resonate.
 #include <cmath>
 
-#include "calculators/antennas/antennas.h"
+#include "framework/registry.h"
 #include "wire_drawings.h"
 
 namespace vm {
@@ -10,8 +10,8 @@ namespace {
 
 class ResRadiazioneStilo final : public CalculatorOf<ResRadiazioneStilo> {
  public:
-  explicit ResRadiazioneStilo(FormBuilder& b) {
-    b.window("frmresradiazionestilo", "RESISTENZA DI RADIAZIONE APPROSSIMATA DI UNO STILO ");
+  explicit ResRadiazioneStilo(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("RESISTENZA DI RADIAZIONE APPROSSIMATA DI UNO STILO ");
     length_ = b.input("txtlunghezza")
                   .label("lbltxtlunghezza", "LUNGHEZZA DELLO STILO in mt.  :")
                   .tooltip("MAX 1/4 LAMBDA");
@@ -21,10 +21,10 @@ class ResRadiazioneStilo final : public CalculatorOf<ResRadiazioneStilo> {
     b.computeButton("cmdcalcola", "C A L C O L A").onClick([this] { compute(); });
     rr_ = b.result("lblrr");
     Art art = b.drawing("drwstilo", wires::shortWhip());
-    whip_ = b.result("lbllunghezza").at(art, 170, 115);
+    whip_ = b.result("lbllunghezza").at(art, "lbllunghezza");
     degrees_ = b.result("lblgradi");
     resonant_ = b.result("lblrisonanza");
-    b.text("discesa coax").at(art, 110, 250);
+    b.text("discesa coax").at(art, "discesa_coax");
     b.text("FINO AD UN MASSIMO DI 1/4 LAMBDA");
     b.text("separare i decimali con il punto del tastierino numerico");
     b.closeButton("cmdesci", "E S C I");
@@ -53,7 +53,6 @@ class ResRadiazioneStilo final : public CalculatorOf<ResRadiazioneStilo> {
 };
 
 }  // namespace
-
-CalculatorEntry resRadiazioneStiloEntry() { return entry<ResRadiazioneStilo>("frmresradiazionestilo"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmresradiazionestilo, ResRadiazioneStilo)

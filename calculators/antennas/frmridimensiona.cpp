@@ -2,15 +2,15 @@
 // scales with the ratio of the two frequencies.
 #include <cmath>
 
-#include "calculators/antennas/antennas.h"
+#include "framework/registry.h"
 
 namespace vm {
 namespace {
 
 class Ridimensiona final : public CalculatorOf<Ridimensiona> {
  public:
-  explicit Ridimensiona(FormBuilder& b) {
-    b.window("frmridimensiona", "RIDIMENSIONAMENTO ANTENNA");
+  explicit Ridimensiona(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("RIDIMENSIONAMENTO ANTENNA");
     b.frame("Frame1", " Tipo di antenna ", [&] {
       kind_ = b.options("Option1", {"DIPOLO 1/2  LAMBDA", "DIPOLO CARICATO", "VERTICALE CARICATA"})
                   .onClick([this](int i) { chooseKind(i); });
@@ -82,7 +82,6 @@ class Ridimensiona final : public CalculatorOf<Ridimensiona> {
 };
 
 }  // namespace
-
-CalculatorEntry ridimensionaEntry() { return entry<Ridimensiona>("frmridimensiona"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmridimensiona, Ridimensiona)

@@ -56,6 +56,9 @@ Drawing halfWaveDipole() {
   // the length of one arm
   d.symbol(Symbol::Dimension, 30, 40, 154, 40);
   d.symbol(Symbol::Dimension, 166, 40, 290, 40);
+  d.mark("lbllunghezza", 92, 28);
+  d.mark("1_4_lambda", 228, 28);
+  d.mark("discesa_coax", 215, 130);
   return d;
 }
 
@@ -77,6 +80,11 @@ Drawing foldedDipole() {
   d.symbol(Symbol::Dimension, 320, 60, 320, 84);
   // overall length, above
   d.symbol(Symbol::Dimension, 30, 25, 310, 25);
+  d.mark("lbld1", 250, 116);
+  d.mark("lbld2", 250, 30);
+  d.mark("lbls", 332, 72);
+  d.mark("lblimpedenza", 215, 150);
+  d.mark("lbllung", 170, 12);
   return d;
 }
 
@@ -90,6 +98,10 @@ Drawing offCentreFed() {
   downLead(d, 129, 106, 180);
   d.symbol(Symbol::Dimension, 30, 35, 330, 35);
   d.symbol(Symbol::Dimension, 30, 80, 129, 80);
+  d.mark("lblm", 180, 22);
+  d.mark("lblpresa", 80, 70);
+  d.mark("balun", 175, 98);
+  d.mark("discesa_al_rxtx", 200, 160);
   return d;
 }
 
@@ -104,6 +116,11 @@ Drawing g5rv() {
   d.symbol(Symbol::Coax, 190, 174, 190, 240);
   d.symbol(Symbol::Dimension, 30, 20, 184, 20);
   d.symbol(Symbol::Dimension, 215, 44, 215, 150);
+  d.mark("lblbraccio", 107, 10);
+  d.mark("lbladattamento", 250, 97);
+  d.mark("scaletta_10_12_cm", 105, 100);
+  d.mark("balun_tuner", 260, 162);
+  d.mark("discesa_coax_50_ohm", 270, 215);
   return d;
 }
 
@@ -114,6 +131,9 @@ Drawing shortDipole() {
   downLead(d, 160, 64, 150);
   // one arm, at most a quarter wave
   d.symbol(Symbol::Dimension, 166, 40, 260, 40);
+  d.mark("lbllunghezza", 213, 28);
+  d.mark("max_1_4_lambda", 213, 78);
+  d.mark("discesa_coax", 215, 130);
   return d;
 }
 
@@ -122,6 +142,8 @@ Drawing shortWhip() {
   whip(d, 100, 200, 30);
   d.symbol(Symbol::Dimension, 130, 30, 130, 200);
   d.symbol(Symbol::Coax, 100, 212, 20, 250);
+  d.mark("lbllunghezza", 170, 115);
+  d.mark("discesa_coax", 110, 250);
   return d;
 }
 

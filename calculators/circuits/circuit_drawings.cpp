@@ -15,42 +15,43 @@ void node(Drawing& d, double x, double y) { d.circle(x, y, 3, true); }
 
 }  // namespace
 
-Schematic series(const std::vector<Part>& parts) {
+std::string element(int n) { return "element" + std::to_string(n); }
+
+Drawing series(const std::vector<Part>& parts) {
   const double pitch = 60, gap = 30, y = 70;
   const double left = 20;
   const double right = left + 40 + (pitch + gap) * static_cast<double>(parts.size()) - gap + 40;
-  Schematic s;
-  Drawing& d = s.drawing;
-  d = Drawing(right + 20, 120);
+  Drawing d(right + 20, 120);
   terminal(d, left, y);
   terminal(d, right, y);
   double x = left + kTerminal;
   double x1 = left + 40;
+  int n = 0;
   for (const auto& p : parts) {
     d.line(x, y, x1, y, kPen);
     d.symbol(p.symbol, x1, y, x1 + pitch, y);
     double cx = x1 + pitch / 2;
     if (!p.name.empty()) d.text(cx - 4, y - 28, p.name);
-    s.marks.push_back({cx, y + 32});
+    d.mark(element(++n), cx, y + 32);
     x = x1 + pitch;
     x1 = x + gap;
   }
   d.line(x, y, right - kTerminal, y, kPen);
-  return s;
+  d.mark("title", d.width / 2, 12);
+  return d;
 }
 
-Schematic parallel(const std::vector<Part>& parts) {
+Drawing parallel(const std::vector<Part>& parts) {
   const double top = 40, bottom = 150, pitch = 80;
   const double first = 100;
   const double last = first + pitch * static_cast<double>(parts.size() - 1);
-  Schematic s;
-  Drawing& d = s.drawing;
-  d = Drawing(last + 80, 190);
+  Drawing d(last + 80, 190);
   terminal(d, 20, top);
   terminal(d, 20, bottom);
   d.line(20 + kTerminal, top, last, top, kPen);
   d.line(20 + kTerminal, bottom, last, bottom, kPen);
   double x = first;
+  int n = 0;
   for (const auto& p : parts) {
     node(d, x, top);
     node(d, x, bottom);
@@ -58,20 +59,19 @@ Schematic parallel(const std::vector<Part>& parts) {
     d.symbol(p.symbol, x, top + 25, x, bottom - 25);
     d.line(x, bottom - 25, x, bottom, kPen);
     if (!p.name.empty()) d.text(x + 18, (top + bottom) / 2, p.name);
-    s.marks.push_back({x + 40, (top + bottom) / 2 + 20});
+    d.mark(element(++n), x + 40, (top + bottom) / 2 + 20);
     x += pitch;
   }
-  return s;
+  d.mark("title", d.width / 2, 12);
+  return d;
 }
 
-Schematic branchParallel(const std::vector<Part>& branch, const Part& other) {
+Drawing branchParallel(const std::vector<Part>& branch, const Part& other) {
   const double upper = 50, lower = 140, mid = (upper + lower) / 2;
   const double pitch = 60, gap = 20;
   const double nodeL = 60;
   const double nodeR = nodeL + 40 + (pitch + gap) * static_cast<double>(branch.size()) - gap + 40;
-  Schematic s;
-  Drawing& d = s.drawing;
-  d = Drawing(nodeR + 60, 190);
+  Drawing d(nodeR + 60, 190);
   terminal(d, 20, mid);
   terminal(d, nodeR + 40, mid);
   d.line(20 + kTerminal, mid, nodeL, mid, kPen);
@@ -83,12 +83,13 @@ Schematic branchParallel(const std::vector<Part>& branch, const Part& other) {
   // upper rung: the elements of the branch in a row
   double x = nodeL;
   double x1 = nodeL + 40;
+  int n = 0;
   for (const auto& p : branch) {
     d.line(x, upper, x1, upper, kPen);
     d.symbol(p.symbol, x1, upper, x1 + pitch, upper);
     double cx = x1 + pitch / 2;
     if (!p.name.empty()) d.text(cx - 4, upper - 26, p.name);
-    s.marks.push_back({cx, upper - 36});
+    d.mark(element(++n), cx, upper - 36);
     x = x1 + pitch;
     x1 = x + gap;
   }
@@ -99,16 +100,15 @@ Schematic branchParallel(const std::vector<Part>& branch, const Part& other) {
   d.symbol(other.symbol, cx - pitch / 2, lower, cx + pitch / 2, lower);
   d.line(cx + pitch / 2, lower, nodeR, lower, kPen);
   if (!other.name.empty()) d.text(cx - 4, lower + 28, other.name);
-  s.marks.push_back({cx, lower + 38});
-  return s;
+  d.mark(element(++n), cx, lower + 38);
+  d.mark("title", d.width / 2, 8);
+  return d;
 }
 
-Schematic generatorParallel() {
+Drawing generatorParallel() {
   const double top = 30, bottom = 190;
   const double xg = 50, xl = 170, xc = 280;
-  Schematic s;
-  Drawing& d = s.drawing;
-  d = Drawing(380, 220);
+  Drawing d(380, 220);
   d.line(xg, top, xc, top, kPen);
   d.line(xg, bottom, xc, bottom, kPen);
   node(d, xl, top);
@@ -130,16 +130,14 @@ Schematic generatorParallel() {
   d.symbol(Symbol::Capacitor, xc, 90, xc, 130);
   d.text(xc + 14, 114, "C");
   d.line(xc, 130, xc, bottom, kPen);
-  s.marks = {{xg + 55, 110}, {xl + 55, 135}, {xc + 48, 150}};
-  return s;
+  d.mark("generator", xg + 55, 110).mark("coil", xl + 55, 135).mark("capacitor", xc + 48, 150);
+  return d;
 }
 
-Schematic generatorSeries() {
+Drawing generatorSeries() {
   const double top = 50, bottom = 190;
   const double xg = 40, xc = 330;
-  Schematic s;
-  Drawing& d = s.drawing;
-  d = Drawing(390, 220);
+  Drawing d(390, 220);
   // the generator on the left
   d.line(xg, top, xg, 95, kPen);
   d.symbol(Symbol::Generator, xg, 95, xg, 145);
@@ -158,17 +156,15 @@ Schematic generatorSeries() {
   d.text(xc + 14, 124, "C");
   d.line(xc, 140, xc, bottom, kPen);
   d.line(xg, bottom, xc, bottom, kPen);
-  s.marks = {{xg + 60, 120}, {210, top + 30}, {xc - 55, 120}};
-  return s;
+  d.mark("generator", xg + 60, 120).mark("coil", 210, top + 30).mark("capacitor", xc - 55, 120);
+  return d;
 }
 
 void seriesAndParallel(FormBuilder& b, const std::vector<Part>& parts) {
-  auto serie = series(parts);
-  Art drwSerie = b.drawing("drwserie", serie.drawing);
-  b.text("CONFIGURAZIONE SERIE").at(drwSerie, serie.drawing.width / 2, 12);
-  auto parallelo = parallel(parts);
-  Art drwParallelo = b.drawing("drwparallelo", parallelo.drawing);
-  b.text("CONFIGURAZIONE PARALLELO").at(drwParallelo, parallelo.drawing.width / 2, 12);
+  Art drwSerie = b.drawing("drwserie", series(parts));
+  b.text("CONFIGURAZIONE SERIE").at(drwSerie, "title");
+  Art drwParallelo = b.drawing("drwparallelo", parallel(parts));
+  b.text("CONFIGURAZIONE PARALLELO").at(drwParallelo, "title");
 }
 
 }  // namespace vm::circuit

@@ -1,7 +1,9 @@
 #pragma once
 // Schematics of the R-L-C circuit windows, drawn with the standard symbols.
-// Each builder returns the drawing and, for every element, the point beside
-// it where the window puts the element's label or value.
+// Each drawing marks the point beside every element where the window puts
+// the element's label or value: "element1", "element2", ... in the order
+// given (the generator drawings: "generator", "coil", "capacitor"), and
+// "title" above the circuit.
 #include <string>
 #include <vector>
 
@@ -10,34 +12,28 @@
 
 namespace vm::circuit {
 
-struct Point {
-  double x = 0, y = 0;
-};
-
 // One element of a schematic and the letter drawn beside it ("" for none).
 struct Part {
   Symbol symbol = Symbol::Resistor;
   std::string name;
 };
 
-struct Schematic {
-  Drawing drawing;
-  std::vector<Point> marks;  // beside each element, in the order given
-};
+// The mark beside element n (from 1).
+std::string element(int n);
 
 // The elements in a row between two terminals.
-Schematic series(const std::vector<Part>& parts);
+Drawing series(const std::vector<Part>& parts);
 // Every element on a rung of its own between two rails fed from the left.
-Schematic parallel(const std::vector<Part>& parts);
+Drawing parallel(const std::vector<Part>& parts);
 // The elements of `branch` in a row on the upper rung, `other` alone on the
 // lower rung, both between the two terminals.
-Schematic branchParallel(const std::vector<Part>& branch, const Part& other);
+Drawing branchParallel(const std::vector<Part>& branch, const Part& other);
 // A generator feeding a coil (its loss resistance and its inductance) and a
 // capacitor in parallel; marks: generator, coil, capacitor.
-Schematic generatorParallel();
+Drawing generatorParallel();
 // A generator feeding a coil (its loss resistance and its inductance) and a
 // capacitor in series; marks: generator, coil, capacitor.
-Schematic generatorSeries();
+Drawing generatorSeries();
 
 // The two schematics of a pair of elements, "CONFIGURAZIONE SERIE" and
 // "CONFIGURAZIONE PARALLELO", declared on the window with their captions.

@@ -1,20 +1,17 @@
+// The windows of this family, one line each, in the order of the registry.
 #include "calculators/families.h"
-#include "circuits.h"
 
-namespace vm {
+#define CIRCUITS_WINDOWS(X) \
+  X(frmLC) \
+  X(frmLL) \
+  X(frmRC) \
+  X(frmRL) \
+  X(frmRLC) \
+  X(frmRLCparallelo) \
+  X(frmRLCserie) \
+  X(frmRLR) \
+  X(frmCircuitiRLC) \
+  X(frmimpcapparallelo) \
+  X(frmimpcapserie) \
 
-void addCircuits(std::vector<CalculatorEntry>& t) {
-  t.push_back(lcEntry());
-  t.push_back(llEntry());
-  t.push_back(rcEntry());
-  t.push_back(rlEntry());
-  t.push_back(rlcEntry());
-  t.push_back(rlcParalleloEntry());
-  t.push_back(rlcSerieEntry());
-  t.push_back(rlrEntry());
-  t.push_back(circuitiRlcEntry());
-  t.push_back(impCapParalleloEntry());
-  t.push_back(impCapSerieEntry());
-}
-
-}  // namespace vm
+VM_FAMILY(addCircuits, CIRCUITS_WINDOWS)

@@ -2,7 +2,7 @@
 // impedances, phase shift and whether the voltage leads or lags.
 #include <cmath>
 
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -10,8 +10,8 @@ namespace {
 
 class CircuitiRLC final : public CalculatorOf<CircuitiRLC> {
  public:
-  explicit CircuitiRLC(FormBuilder& b) {
-    b.window("frmCircuitiRLC", "CALCOLO IMPEDENZA DI CIRCUITI CON R L C");
+  explicit CircuitiRLC(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("CALCOLO IMPEDENZA DI CIRCUITI CON R L C");
     b.label("Label1",
             "CONOSCENDO IL VALORE DELLA RESISTENZA, DELL' INDUTTANZA, DELLA CAPACITA' E DELLA FREQUENZA, SI PUO' "
             "RICAVARE IL VALORE DELL' IMPEDENZA TOTALE DEL CIRCUITO");
@@ -21,13 +21,13 @@ class CircuitiRLC final : public CalculatorOf<CircuitiRLC> {
     r_ = b.input("txtr").label("Label5", "RESISTENZA in Ohm :");
     b.computeButton("cmdcalcola", "CALCOLA").tooltip("CALCOLA IL VALORE DELL'IMPEDENZA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I").tooltip("ESCE DALL'APPLICAZIONE");
-    auto serie = circuit::series({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
-    Art drwSerie = b.drawing("drwserie", serie.drawing);
-    b.text("R L C in serie").at(drwSerie, serie.drawing.width / 2, 12);
-    auto parallelo = circuit::branchParallel({{Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}},
-                                             {Symbol::Resistor, "R"});
-    Art drwParallelo = b.drawing("drwparallelo", parallelo.drawing);
-    b.text("L C in parallelo a R").at(drwParallelo, parallelo.drawing.width / 2, 8);
+    Art drwSerie = b.drawing(
+        "drwserie", circuit::series({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}}));
+    b.text("R L C in serie").at(drwSerie, "title");
+    Art drwParallelo = b.drawing(
+        "drwparallelo",
+        circuit::branchParallel({{Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}}, {Symbol::Resistor, "R"}));
+    b.text("L C in parallelo a R").at(drwParallelo, "title");
     xl_ = b.result("lblreattanzaInduttiva");
     xc_ = b.result("lblreattanzacapacitiva");
     x_ = b.result("lblreattanzatotale");
@@ -75,7 +75,6 @@ class CircuitiRLC final : public CalculatorOf<CircuitiRLC> {
 };
 
 }  // namespace
-
-CalculatorEntry circuitiRlcEntry() { return entry<CircuitiRLC>("frmCircuitiRLC"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmCircuitiRLC, CircuitiRLC)

@@ -2,7 +2,7 @@
 // angles, the two reactances and the resonant frequency.
 #include <cmath>
 
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -10,15 +10,15 @@ namespace {
 
 class LC final : public CalculatorOf<LC> {
  public:
-  explicit LC(FormBuilder& b) {
-    b.window("frmLC", "IMPEDENZA di :  CAPACITA'  +  INDUTTANZA");
+  explicit LC(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("IMPEDENZA di :  CAPACITA'  +  INDUTTANZA");
     f_ = b.input("txtf").label("Label1", "FREQUENZA  in MHz ");
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     c_ = b.input("txtC").label("Label3", "CAPACITA' in pF");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
-      openBeside("frmbobine", 180, 180, 4100, 2800);
+      openBeside("frmbobine", {.selfLeft = 180, .selfTop = 180, .left = 4100, .top = 2800});
     });
     circuit::seriesAndParallel(b, {{Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
     impSerie_ = b.result("lblimpserie");
@@ -55,7 +55,6 @@ class LC final : public CalculatorOf<LC> {
 };
 
 }  // namespace
-
-CalculatorEntry lcEntry() { return entry<LC>("frmLC"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmLC, LC)

@@ -1,6 +1,6 @@
 // Two inductors without mutual coupling, in series and in parallel: the
 // reactance of each configuration at one frequency.
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -8,15 +8,15 @@ namespace {
 
 class LL final : public CalculatorOf<LL> {
  public:
-  explicit LL(FormBuilder& b) {
-    b.window("frmLL", "IMPEDENZA di :  INDUTTANZA  +  INDUTTANZA");
+  explicit LL(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("IMPEDENZA di :  INDUTTANZA  +  INDUTTANZA");
     l1_ = b.input("txtl1").label("Label1", "uH prima induttanza ");
     l2_ = b.input("txtl2").label("Label2", "uH seconda induttanza ");
     f_ = b.input("txtf").label("Label3", "frequenza in MHz ");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "").picture("exit");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
-      openBeside("frmbobine", 400, 300, 4100, 2800);
+      openBeside("frmbobine", {.selfLeft = 400, .selfTop = 300, .left = 4100, .top = 2800});
     });
     circuit::seriesAndParallel(b, {{Symbol::Inductor, "L1"}, {Symbol::Inductor, "L2"}});
     impSerie_ = b.result("lblimpserie");
@@ -44,7 +44,6 @@ class LL final : public CalculatorOf<LL> {
 };
 
 }  // namespace
-
-CalculatorEntry llEntry() { return entry<LL>("frmLL"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmLL, LL)

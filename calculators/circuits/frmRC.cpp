@@ -2,7 +2,7 @@
 // (leading, so negative) phase angles.
 #include <cmath>
 
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -10,8 +10,8 @@ namespace {
 
 class RC final : public CalculatorOf<RC> {
  public:
-  explicit RC(FormBuilder& b) {
-    b.window("frmRC", "IMPEDENZA di :  RESISTENZA  +  CAPACITA'");
+  explicit RC(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("IMPEDENZA di :  RESISTENZA  +  CAPACITA'");
     r_ = b.input("txtr").label("Label1", "RESISTENZA  in Ohm");
     c_ = b.input("txtC").label("Label2", "CAPACITA '   in pF");
     f_ = b.input("txtf").label("Label3", "FREQUENZA  in MHz ");
@@ -46,7 +46,6 @@ class RC final : public CalculatorOf<RC> {
 };
 
 }  // namespace
-
-CalculatorEntry rcEntry() { return entry<RC>("frmRC"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmRC, RC)

@@ -2,7 +2,7 @@
 // angles.
 #include <cmath>
 
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -10,15 +10,15 @@ namespace {
 
 class RL final : public CalculatorOf<RL> {
  public:
-  explicit RL(FormBuilder& b) {
-    b.window("frmRL", "IMPEDENZA di :  RESISTENZA  +  INDUTTANZA");
+  explicit RL(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("IMPEDENZA di :  RESISTENZA  +  INDUTTANZA");
     r_ = b.input("txtr").label("Label1", "RESISTENZA  in Ohm");
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     f_ = b.input("txtf").label("Label3", "FREQUENZA  in MHz ");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
-      openBeside("frmbobine", 400, 300, 4100, 2800);
+      openBeside("frmbobine", {.selfLeft = 400, .selfTop = 300, .left = 4100, .top = 2800});
     });
     circuit::seriesAndParallel(b, {{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}});
     impSerie_ = b.result("lblimpserie");
@@ -48,7 +48,6 @@ class RL final : public CalculatorOf<RL> {
 };
 
 }  // namespace
-
-CalculatorEntry rlEntry() { return entry<RL>("frmRL"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmRL, RL)

@@ -2,7 +2,7 @@
 // angle, the two reactances and the Q of the coil.
 #include <cmath>
 
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -10,8 +10,8 @@ namespace {
 
 class RLC final : public CalculatorOf<RLC> {
  public:
-  explicit RLC(FormBuilder& b) {
-    b.window("frmRLC", "IMPEDENZA di :  R + L + C  ");
+  explicit RLC(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("IMPEDENZA di :  R + L + C  ");
     r_ = b.input("txtr").label("Label1", "RESISTENZA  in Ohm");
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     c_ = b.input("txtC").label("Label3", "CAPACITA' in pF");
@@ -19,11 +19,10 @@ class RLC final : public CalculatorOf<RLC> {
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] {
-      openBeside("frmbobine", 400, 300, 4100, 2800);
+      openBeside("frmbobine", {.selfLeft = 400, .selfTop = 300, .left = 4100, .top = 2800});
     });
-    auto s = circuit::branchParallel({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}},
-                                     {Symbol::Capacitor, "C"});
-    b.drawing("drwcircuito", s.drawing);
+    b.drawing("drwcircuito", circuit::branchParallel({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}},
+                                     {Symbol::Capacitor, "C"}));
     imp_ = b.result("lblimp");
     fi_ = b.result("lblfi");
     reattanza_ = b.result("lblreattanza");
@@ -54,7 +53,6 @@ class RLC final : public CalculatorOf<RLC> {
 };
 
 }  // namespace
-
-CalculatorEntry rlcEntry() { return entry<RLC>("frmRLC"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmRLC, RLC)

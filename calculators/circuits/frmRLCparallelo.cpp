@@ -1,7 +1,7 @@
 // R, L and C all in parallel: impedance, phase angle and the two reactances.
 #include <cmath>
 
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -9,16 +9,15 @@ namespace {
 
 class RLCParallelo final : public CalculatorOf<RLCParallelo> {
  public:
-  explicit RLCParallelo(FormBuilder& b) {
-    b.window("frmRLCparallelo", "IMPEDENZA di :  R + L + C  parallelo");
+  explicit RLCParallelo(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("IMPEDENZA di :  R + L + C  parallelo");
     r_ = b.input("txtr").label("Label1", "RESISTENZA  in Ohm");
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     c_ = b.input("txtC").label("Label3", "CAPACITA' in pF");
     f_ = b.input("txtf").label("Label4", "FREQUENZA  in MHz ");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
-    auto s = circuit::parallel({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
-    b.drawing("drwcircuito", s.drawing);
+    b.drawing("drwcircuito", circuit::parallel({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}}));
     imp_ = b.result("lblimp");
     fi_ = b.result("lblfi");
     reattanza_ = b.result("lblreattanza");
@@ -43,7 +42,6 @@ class RLCParallelo final : public CalculatorOf<RLCParallelo> {
 };
 
 }  // namespace
-
-CalculatorEntry rlcParalleloEntry() { return entry<RLCParallelo>("frmRLCparallelo"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmRLCparallelo, RLCParallelo)

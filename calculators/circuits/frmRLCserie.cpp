@@ -1,7 +1,7 @@
 // R, L and C in series: impedance and phase angle.
 #include <cmath>
 
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -9,16 +9,15 @@ namespace {
 
 class RLCSerie final : public CalculatorOf<RLCSerie> {
  public:
-  explicit RLCSerie(FormBuilder& b) {
-    b.window("frmRLCserie", "IMPEDENZA di :  R + L + C  serie");
+  explicit RLCSerie(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("IMPEDENZA di :  R + L + C  serie");
     r_ = b.input("txtr").label("Label1", "RESISTENZA  in Ohm");
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     c_ = b.input("txtC").label("Label3", "CAPACITA' in pF");
     f_ = b.input("txtf").label("Label4", "FREQUENZA  in MHz ");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
-    auto s = circuit::series({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}});
-    b.drawing("drwcircuito", s.drawing);
+    b.drawing("drwcircuito", circuit::series({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}}));
     imp_ = b.result("lblimp");
     fi_ = b.result("lblfi");
     b.onTyping({r_, l_, c_, f_}, Typing::Blank, {imp_, fi_});
@@ -41,7 +40,6 @@ class RLCSerie final : public CalculatorOf<RLCSerie> {
 };
 
 }  // namespace
-
-CalculatorEntry rlcSerieEntry() { return entry<RLCSerie>("frmRLCserie"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmRLCserie, RLCSerie)

@@ -2,7 +2,7 @@
 // angle, and the reactance of L written on the drawing.
 #include <cmath>
 
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -10,19 +10,19 @@ namespace {
 
 class RLR final : public CalculatorOf<RLR> {
  public:
-  explicit RLR(FormBuilder& b) {
-    b.window("frmRLR", "IMPEDENZA di :  R  L + R ");
+  explicit RLR(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("IMPEDENZA di :  R  L + R ");
     r1_ = b.input("txtr1").label("Label1", "RESISTENZA R1 in Ohm");
     l_ = b.input("txtl").label("Label2", "INDUTTANZA in uH");
     r2_ = b.input("txtr2").label("Label3", "RESISTENZA R2 in Ohm");
     f_ = b.input("txtf").label("Label4", "FREQUENZA  in MHz ");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
-    auto s = circuit::branchParallel({{Symbol::Resistor, ""}, {Symbol::Inductor, ""}}, {Symbol::Resistor, ""});
-    Art drw = b.drawing("drwcircuito", s.drawing);
-    b.text("R1").at(drw, s.marks[0].x, s.marks[0].y);
-    xl_ = b.result("lbll", "L").at(drw, s.marks[1].x, s.marks[1].y);
-    b.text("R2").at(drw, s.marks[2].x, s.marks[2].y);
+    Art drw = b.drawing("drwcircuito", circuit::branchParallel({{Symbol::Resistor, ""}, {Symbol::Inductor, ""}},
+                                                               {Symbol::Resistor, ""}));
+    b.text("R1").at(drw, "element1");
+    xl_ = b.result("lbll", "L").at(drw, "element2");
+    b.text("R2").at(drw, "element3");
     imp_ = b.result("lblimp");
     fi_ = b.result("lblfi");
     b.onTyping({r1_, r2_, f_}, Typing::Blank, {imp_, fi_, xl_});
@@ -48,7 +48,6 @@ class RLR final : public CalculatorOf<RLR> {
 };
 
 }  // namespace
-
-CalculatorEntry rlrEntry() { return entry<RLR>("frmRLR"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmRLR, RLR)

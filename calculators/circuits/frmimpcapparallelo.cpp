@@ -3,7 +3,7 @@
 // and the voltage and the branch currents.
 #include <cmath>
 
-#include "calculators/circuits/circuits.h"
+#include "framework/registry.h"
 #include "circuit_drawings.h"
 
 namespace vm {
@@ -11,8 +11,8 @@ namespace {
 
 class ImpCapParallelo final : public CalculatorOf<ImpCapParallelo> {
  public:
-  explicit ImpCapParallelo(FormBuilder& b) {
-    b.window("frmimpcapparallelo", "CONDENSATORE E INDUTTANZA IN PARALLELO");
+  explicit ImpCapParallelo(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("CONDENSATORE E INDUTTANZA IN PARALLELO");
     const std::string quality = "in funzione della qualità dell'induttore";
     const std::string optional = "dato facoltativo";
     f_ = b.input("txtf").label("Label1", "FREQUENZA in Mhz");
@@ -31,11 +31,10 @@ class ImpCapParallelo final : public CalculatorOf<ImpCapParallelo> {
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I");
     b.button("cmdchiamabobine", "Costruzione bobine").onClick([this] { openCompanion("frmbobine"); });
-    auto s = circuit::generatorParallel();
-    Art drw = b.drawing("drwcircuito", s.drawing);
-    b.text("generatore").at(drw, s.marks[0].x, s.marks[0].y);
-    vl_ = b.result("lblvl", "induttanza").at(drw, s.marks[1].x, s.marks[1].y);
-    vc_ = b.result("lblvc", "condensatore").at(drw, s.marks[2].x, s.marks[2].y);
+    Art drw = b.drawing("drwcircuito", circuit::generatorParallel());
+    b.text("generatore").at(drw, "generator");
+    vl_ = b.result("lblvl", "induttanza").at(drw, "coil");
+    vc_ = b.result("lblvc", "condensatore").at(drw, "capacitor");
     xl_ = b.result("lblxl");
     xc_ = b.result("lblxc");
     impedenza_ = b.result("lblimpedenza");
@@ -91,7 +90,6 @@ class ImpCapParallelo final : public CalculatorOf<ImpCapParallelo> {
 };
 
 }  // namespace
-
-CalculatorEntry impCapParalleloEntry() { return entry<ImpCapParallelo>("frmimpcapparallelo"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmimpcapparallelo, ImpCapParallelo)

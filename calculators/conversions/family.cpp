@@ -1,13 +1,10 @@
+// The windows of this family, one line each, in the order of the registry.
 #include "calculators/families.h"
-#include "conversions.h"
 
-namespace vm {
+#define CONVERSIONS_WINDOWS(X) \
+  X(frmdB) \
+  X(frmdBW) \
+  X(frmdBmicrovolt) \
+  X(frmvoltwatt) \
 
-void addConversions(std::vector<CalculatorEntry>& t) {
-  t.push_back(dBEntry());
-  t.push_back(dBWEntry());
-  t.push_back(dBmicrovoltEntry());
-  t.push_back(voltwattEntry());
-}
-
-}  // namespace vm
+VM_FAMILY(addConversions, CONVERSIONS_WINDOWS)

@@ -4,15 +4,15 @@
 #include <cmath>
 #include <optional>
 
-#include "calculators/conversions/conversions.h"
+#include "framework/registry.h"
 
 namespace vm {
 namespace {
 
 class DecibelRatios final : public CalculatorOf<DecibelRatios> {
  public:
-  explicit DecibelRatios(FormBuilder& b) {
-    b.window("frmdB", "CONVERSIONI TRA DECIBEL E VARIAZIONI DI SEGNALE");
+  explicit DecibelRatios(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("CONVERSIONI TRA DECIBEL E VARIAZIONI DI SEGNALE");
     b.size(7890, 4900);
     b.position(2100, 2000);
     b.frame("Frame1", " Opzioni di calcolo ", [&] {
@@ -148,7 +148,6 @@ class DecibelRatios final : public CalculatorOf<DecibelRatios> {
 };
 
 }  // namespace
-
-CalculatorEntry dBEntry() { return entry<DecibelRatios>("frmdB"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmdB, DecibelRatios)

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "calculators/conversions/conversions.h"
+#include "framework/registry.h"
 
 namespace vm {
 namespace {
@@ -13,8 +13,8 @@ constexpr Color kChosen = 0x0000C0;  // dark blue caption of the chosen option
 
 class DecibelWatt final : public CalculatorOf<DecibelWatt> {
  public:
-  explicit DecibelWatt(FormBuilder& b) {
-    b.window("frmdBW", "Conversioni dBWatt - dBmilliWatt in Watt - Volt");
+  explicit DecibelWatt(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("Conversioni dBWatt - dBmilliWatt in Watt - Volt");
     b.frame("Frame1", " Opzioni ", [&] {
       mode_ = b.options("Option1", {"Da dBW a Watt", "Da dBm a Watt, Volt e dBuV", "Da Watt a dBW"})
                   .selected(0)
@@ -184,7 +184,6 @@ class DecibelWatt final : public CalculatorOf<DecibelWatt> {
 };
 
 }  // namespace
-
-CalculatorEntry dBWEntry() { return entry<DecibelWatt>("frmdBW"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmdBW, DecibelWatt)

@@ -2,15 +2,15 @@
 // keystroke.
 #include <cmath>
 
-#include "calculators/conversions/conversions.h"
+#include "framework/registry.h"
 
 namespace vm {
 namespace {
 
 class DecibelMicrovolt final : public CalculatorOf<DecibelMicrovolt> {
  public:
-  explicit DecibelMicrovolt(FormBuilder& b) {
-    b.window("frmdBmicrovolt", "dBmicrovolt RIFERITO AD IMPEDENZE DI 75 Ohm");
+  explicit DecibelMicrovolt(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("dBmicrovolt RIFERITO AD IMPEDENZE DI 75 Ohm");
     b.frame("Frame1", " Opzioni di calcolo  ", [&] {
       mode_ = b.options("Option1", {"da microvolt a dBmicrovolt", "da dBmicroV a microvolt"})
                   .onClick([this](int i) { chooseMode(i); });
@@ -75,7 +75,6 @@ class DecibelMicrovolt final : public CalculatorOf<DecibelMicrovolt> {
 };
 
 }  // namespace
-
-CalculatorEntry dBmicrovoltEntry() { return entry<DecibelMicrovolt>("frmdBmicrovolt"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmdBmicrovolt, DecibelMicrovolt)

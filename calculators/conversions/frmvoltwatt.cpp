@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "calculators/conversions/conversions.h"
+#include "framework/registry.h"
 
 namespace vm {
 namespace {
@@ -29,8 +29,8 @@ constexpr Unit kUnits[] = {
 
 class VoltWatt final : public CalculatorOf<VoltWatt> {
  public:
-  explicit VoltWatt(FormBuilder& b) {
-    b.window("frmvoltwatt", "VALORE IN dBm  IN RAPPORTO ALLA POTENZA E ALL' IMPEDENZA");
+  explicit VoltWatt(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("VALORE IN dBm  IN RAPPORTO ALLA POTENZA E ALL' IMPEDENZA");
     mode_ = b.options("Option1",
                       {"DA WATT A VOLT E dBm", "DA MILLIWATT A MILLIVOLT E dBm", "DA MICROWATT A MILLIVOLT E dBm",
                        "DA NANOWATT A MILLIVOLT E dBm", "DA NANOWATT A MICROVOLT E dBm",
@@ -80,7 +80,6 @@ class VoltWatt final : public CalculatorOf<VoltWatt> {
 };
 
 }  // namespace
-
-CalculatorEntry voltwattEntry() { return entry<VoltWatt>("frmvoltwatt"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmvoltwatt, VoltWatt)

@@ -17,6 +17,8 @@ Drawing solenoid() {
   d.line(40, 122, 40, 145).line(200, 122, 200, 145);
   // diameter D, at the right
   d.symbol(Symbol::Dimension, 216, 30, 216, 120);
+  d.mark("lbll", 120, 150);
+  d.mark("lbld", 252, 75);
   return d;
 }
 
@@ -36,6 +38,8 @@ Drawing spacedSolenoid() {
   // diameter at the right
   d.line(226, 30, 254, 30).line(226, 130, 254, 130);
   d.symbol(Symbol::Dimension, 248, 30, 248, 130);
+  d.mark("lbld", 272, 80);
+  d.mark("lbls", 138, 8);
   return d;
 }
 
@@ -52,6 +56,8 @@ Drawing groundPlaneConductor() {
   d.symbol(Symbol::Dimension, 60, 36, 240, 36);
   // its height over the plane
   d.symbol(Symbol::Dimension, 210, 60, 210, 150);
+  d.mark("lbllunghezza", 150, 20);
+  d.mark("lbldistanza", 250, 105);
   return d;
 }
 
@@ -80,6 +86,10 @@ Drawing squareSpiral() {
   d.symbol(Symbol::Arrow, 270, 175, r - 4, 162);
   d.symbol(Symbol::Dimension, r - 24, 110, r - 12, 110);
   d.symbol(Symbol::Arrow, 270, 95, r - 18, 108);
+  d.mark("Label1", 130, 8);
+  d.mark("Label2", 150, 262);
+  d.mark("Label3", 300, 175);
+  d.mark("Label4", 300, 95);
   return d;
 }
 

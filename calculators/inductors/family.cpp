@@ -1,14 +1,11 @@
+// The windows of this family, one line each, in the order of the registry.
 #include "calculators/families.h"
-#include "inductors.h"
 
-namespace vm {
+#define INDUCTORS_WINDOWS(X) \
+  X(frmbobine) \
+  X(frmmicrobobine) \
+  X(frmbobineuhf) \
+  X(frmbobinepiatte) \
+  X(frminduttanzafilodiritto) \
 
-void addInductors(std::vector<CalculatorEntry>& t) {
-  t.push_back(bobineEntry());
-  t.push_back(microbobineEntry());
-  t.push_back(bobineUhfEntry());
-  t.push_back(bobinePiatteEntry());
-  t.push_back(filoDirittoEntry());
-}
-
-}  // namespace vm
+VM_FAMILY(addInductors, INDUCTORS_WINDOWS)

@@ -2,7 +2,7 @@
 // inductance from turns, for a coil of given diameter and length.
 #include <cmath>
 
-#include "calculators/inductors/inductors.h"
+#include "framework/registry.h"
 #include "coil_drawings.h"
 
 namespace vm {
@@ -10,8 +10,8 @@ namespace {
 
 class Bobine final : public CalculatorOf<Bobine> {
  public:
-  explicit Bobine(FormBuilder& b) {
-    b.window("frmbobine", "CALCOLO BOBINE  HF  MONOSTRATO IN ARIA      FORMULA DI WHEELER - BENZ");
+  explicit Bobine(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("CALCOLO BOBINE  HF  MONOSTRATO IN ARIA      FORMULA DI WHEELER - BENZ");
     b.frame("Frame1", "", [&] {
       mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"})
                   .onClick([this](int i) { chooseMode(i); });
@@ -31,12 +31,14 @@ class Bobine final : public CalculatorOf<Bobine> {
     out_ = b.result("lbloutput").hidden();
     wire_ = b.result("lbllunghezzafilo").hidden();
     Art coil = b.drawing("drwbobina", coils::solenoid());
-    lblL_ = b.label("lbll", "L").at(coil, 120, 150);
-    lblD_ = b.label("lbld", " D ").at(coil, 252, 75);
+    lblL_ = b.label("lbll", "L").at(coil, "lbll");
+    lblD_ = b.label("lbld", " D ").at(coil, "lbld");
     b.button("cmdaprevhf", "per bobine VHF clicca qui   \"Costr.Bobine VHF \"").onClick([this] {
       openCompanion("frmmicrobobine");
     });
-    b.button("cmdchiamaawg", "CONVERSIONI AWG").onClick([this] { openBeside("frmawg", 180, 180, 4100, 3000); });
+    b.button("cmdchiamaawg", "CONVERSIONI AWG").onClick([this] {
+      openBeside("frmawg", {.selfLeft = 180, .selfTop = 180, .left = 4100, .top = 3000});
+    });
     b.text("Le bobine si intendono monostrato senza schermo e senza nucleo. I valori ottenuti sono teorici e si "
            "discosteranno sempre di più da quelli reali con l'aumentare della frequenza, in particolare oltre i "
            "30/40 MHz.");
@@ -95,7 +97,6 @@ class Bobine final : public CalculatorOf<Bobine> {
 };
 
 }  // namespace
-
-CalculatorEntry bobineEntry() { return entry<Bobine>("frmbobine"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmbobine, Bobine)

@@ -2,7 +2,7 @@
 // approximate inductance from track width, gap and turns.
 #include <cmath>
 
-#include "calculators/inductors/inductors.h"
+#include "framework/registry.h"
 #include "coil_drawings.h"
 
 namespace vm {
@@ -10,8 +10,8 @@ namespace {
 
 class BobinePiatte final : public CalculatorOf<BobinePiatte> {
  public:
-  explicit BobinePiatte(FormBuilder& b) {
-    b.window("frmbobinepiatte", "BOBINE SU CIRCUITO STAMPATO");
+  explicit BobinePiatte(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("BOBINE SU CIRCUITO STAMPATO");
     width_ = b.input("txtlp").label("lbllp", "LARGHEZZA PISTA in mm");
     gap_ = b.input("txtls").label("lblls", "DISTANZA PISTE in mm");
     turns_ = b.input("txtn").label("lbln", "NUMERO SPIRE");
@@ -19,10 +19,10 @@ class BobinePiatte final : public CalculatorOf<BobinePiatte> {
     b.closeButton("cmdesci", "E S C I");
     out_ = b.result("lblinduttanza");
     Art art = b.drawing("drwspirale", coils::squareSpiral());
-    outerLbl_ = b.label("Label1", "LATO ESTERNO").at(art, 130, 8);
-    innerLbl_ = b.label("Label2", "LATO INTERNO").at(art, 150, 262);
-    widthLbl_ = b.label("Label3", "LARG. PISTA").at(art, 300, 175);
-    gapLbl_ = b.label("Label4", "DIST.PISTA").at(art, 300, 95);
+    outerLbl_ = b.label("Label1", "LATO ESTERNO").at(art, "Label1");
+    innerLbl_ = b.label("Label2", "LATO INTERNO").at(art, "Label2");
+    widthLbl_ = b.label("Label3", "LARG. PISTA").at(art, "Label3");
+    gapLbl_ = b.label("Label4", "DIST.PISTA").at(art, "Label4");
     b.text("IMPOSTATA LA LARGHEZZA E LA DISTANZA DELLE PISTE NONCHE'  IL NR. DELLE SPIRE SI OTTENGONO LE "
            "DIMENSIONI DELLA BOBINA E L'INDUTTANZA APPROSSIMATIVA");
     // the sides on the drawing stay until the next computation
@@ -57,7 +57,6 @@ class BobinePiatte final : public CalculatorOf<BobinePiatte> {
 };
 
 }  // namespace
-
-CalculatorEntry bobinePiatteEntry() { return entry<BobinePiatte>("frmbobinepiatte"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmbobinepiatte, BobinePiatte)

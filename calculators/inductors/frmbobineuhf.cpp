@@ -2,7 +2,7 @@
 // tied to the plane at one end.
 #include <cmath>
 
-#include "calculators/inductors/inductors.h"
+#include "framework/registry.h"
 #include "coil_drawings.h"
 
 namespace vm {
@@ -10,8 +10,8 @@ namespace {
 
 class BobineUhf final : public CalculatorOf<BobineUhf> {
  public:
-  explicit BobineUhf(FormBuilder& b) {
-    b.window("frmbobineuhf", "Bobine adatte per  uso in VHF - UHF");
+  explicit BobineUhf(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("Bobine adatte per  uso in VHF - UHF");
     b.frame("Frame1", "Inserimento dati", [&] {
       diameter_ = b.input("txtdiametro").label("Label2", "Diametro del conduttore in mm.", 0);
       length_ = b.input("txtlunghezza").label("Label2", "Lunghezza del conduttore in mm.", 1);
@@ -21,8 +21,8 @@ class BobineUhf final : public CalculatorOf<BobineUhf> {
     b.closeButton("cmdesci", "E S C I");
     out_ = b.result("lblinduttanza");
     Art art = b.drawing("drwconduttore", coils::groundPlaneConductor());
-    lblLength_ = b.label("lbllunghezza", "lung").at(art, 150, 20);
-    lblHeight_ = b.label("lbldistanza", "distanza").at(art, 250, 105);
+    lblLength_ = b.label("lbllunghezza", "lung").at(art, "lbllunghezza");
+    lblHeight_ = b.label("lbldistanza", "distanza").at(art, "lbldistanza");
     b.text("A frequenza VHF -  UHF possono essere realizzati induttori costituiti da un conduttore parallelo al "
            "piano di terra al quale sono collegati tramite una  estremità");
     // the values on the drawing stay until the next computation
@@ -55,7 +55,6 @@ class BobineUhf final : public CalculatorOf<BobineUhf> {
 };
 
 }  // namespace
-
-CalculatorEntry bobineUhfEntry() { return entry<BobineUhf>("frmbobineuhf"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmbobineuhf, BobineUhf)

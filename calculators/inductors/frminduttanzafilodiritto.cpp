@@ -1,15 +1,15 @@
 // Inductance of a straight round wire in free space.
 #include <cmath>
 
-#include "calculators/inductors/inductors.h"
+#include "framework/registry.h"
 
 namespace vm {
 namespace {
 
 class FiloDiritto final : public CalculatorOf<FiloDiritto> {
  public:
-  explicit FiloDiritto(FormBuilder& b) {
-    b.window("frminduttanzafilodiritto", "CALCOLO DELL' INDUTTANZA DI UN CONDUTTORE RETTILINEO");
+  explicit FiloDiritto(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("CALCOLO DELL' INDUTTANZA DI UN CONDUTTORE RETTILINEO");
     length_ = b.input("txtlunghezza").label("lbllunghezza", "LUNGHEZZA DEL CONDUTTORE IN METRI");
     diameter_ = b.input("txtdiametro").label("lbldiametro", "DIAMETRO DEL CONDUTTORE IN MILLIMETRI");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
@@ -39,7 +39,6 @@ class FiloDiritto final : public CalculatorOf<FiloDiritto> {
 };
 
 }  // namespace
-
-CalculatorEntry filoDirittoEntry() { return entry<FiloDiritto>("frminduttanzafilodiritto"); }
-
 }  // namespace vm
+
+VM_WINDOW(frminduttanzafilodiritto, FiloDiritto)

@@ -2,7 +2,7 @@
 // by an empirical formula that takes the spacing of the turns into account.
 #include <cmath>
 
-#include "calculators/inductors/inductors.h"
+#include "framework/registry.h"
 #include "coil_drawings.h"
 
 namespace vm {
@@ -10,8 +10,8 @@ namespace {
 
 class MicroBobine final : public CalculatorOf<MicroBobine> {
  public:
-  explicit MicroBobine(FormBuilder& b) {
-    b.window("frmmicrobobine", "CALCOLO BOBINE   V H F   DI PICCOLE DIMENSIONI IN ARIA");
+  explicit MicroBobine(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("CALCOLO BOBINE   V H F   DI PICCOLE DIMENSIONI IN ARIA");
     b.frame("Frame1", "", [&] {
       mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"})
                   .onClick([this](int i) { chooseMode(i); });
@@ -33,10 +33,12 @@ class MicroBobine final : public CalculatorOf<MicroBobine> {
     coilLength_ = b.result("lbllungbobina");
     wire_ = b.result("lbllunghezzafilo");
     Art coil = b.drawing("drwbobina", coils::spacedSolenoid());
-    lblD_ = b.label("lbld", " D ").at(coil, 272, 80);
-    lblS_ = b.label("lbls", "Sp").at(coil, 138, 8);
+    lblD_ = b.label("lbld", " D ").at(coil, "lbld");
+    lblS_ = b.label("lbls", "Sp").at(coil, "lbls");
     b.button("cmdaprebobineHF", "COSTRUZIONE  BOBINE HF").onClick([this] { openCompanion("frmbobine"); });
-    b.button("cmdchiamaawg", "CONVERSIONI AWG").onClick([this] { openBeside("frmawg", 180, 180, 4100, 3000); });
+    b.button("cmdchiamaawg", "CONVERSIONI AWG").onClick([this] {
+      openBeside("frmawg", {.selfLeft = 180, .selfTop = 180, .left = 4100, .top = 3000});
+    });
     b.text("Le bobine si intendono monostrato senza schermo e senza nucleo. I valori ottenuti sono teorici e sono "
            "stati ottimizzati per induttanze di piccolo valore dell'ordine di pochi micro Henry");
     b.text("In alta frequenza, per ridurre la capacità parassita, le spire delle bobine vengono di solito spaziate. "
@@ -103,7 +105,6 @@ class MicroBobine final : public CalculatorOf<MicroBobine> {
 };
 
 }  // namespace
-
-CalculatorEntry microbobineEntry() { return entry<MicroBobine>("frmmicrobobine"); }
-
 }  // namespace vm
+
+VM_WINDOW(frmmicrobobine, MicroBobine)

@@ -13,8 +13,8 @@ namespace {
 // A small window that exercises the framework the way real ones do.
 class Sample final : public CalculatorOf<Sample> {
  public:
-  explicit Sample(FormBuilder& b) {
-    b.window("frmsample", "SAMPLE");
+  explicit Sample(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("SAMPLE");
     b.frame("Frame1", "", [&] {
       mode_ = b.options("Option1", {"uno", "due"}).onClick([this](int i) {
         ++modeClicks;
@@ -30,7 +30,7 @@ class Sample final : public CalculatorOf<Sample> {
       if (productTest({number(a_), number(b_)}, Product::Zero, b_)) setText(out_, "ok");
     });
     b.button("cmdpulisci", "PULISCI").onClick([this] { setText(b_, ""); });
-    b.button("cmdawg", "AWG").onClick([this] { openBeside("frmawg", 180, 180, 4100, 3000); });
+    b.button("cmdawg", "AWG").onClick([this] { openBeside("frmawg", {.selfLeft = 180, .selfTop = 180, .left = 4100, .top = 3000}); });
     b.button("cmdvhf", "VHF").onClick([this] { openCompanion("frmmicrobobine"); });
     b.button("cmdavviso", "AVVISO").onClick([this] { openCompanion("frmavvertenza", Companion::Modal); });
     b.button("cmdaltro", "ALTRO").onClick([this] { openCompanion("frmaltro", Companion::Switch); });
@@ -63,8 +63,8 @@ class Sample final : public CalculatorOf<Sample> {
 // A window whose first control is an input, with a group selected in its definition.
 class Second final : public CalculatorOf<Second> {
  public:
-  explicit Second(FormBuilder& b) {
-    b.window("frmsecond", "SECOND");
+  explicit Second(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("SECOND");
     in_ = b.input("txtx");
     g_ = b.options("Option1", {"a", "b", "c"}, 1).onClick([this](int) { ++clicks; });
     h_ = b.options("Option2", {"x", "y"}).selected(1);
@@ -82,7 +82,7 @@ struct Opened {
   template <class C>
   static std::unique_ptr<Opened> make(bool modal = false) {
     auto o = std::make_unique<Opened>();
-    o->form = build<C>();
+    o->form = build<C>("frmtest");
     o->form->open(o->host, Regional::italian(), modal);
     return o;
   }
@@ -256,7 +256,7 @@ class PrintWatcher : public HeadlessHost {
 };
 
 TEST(Printing, HidesControlsWhilePrinting) {
-  auto f = build<Sample>();
+  auto f = build<Sample>("frmsample");
   PrintWatcher host;
   f->open(host, Regional::italian(), false);
   f->click(f->find("cmdstampa"));
@@ -294,8 +294,8 @@ namespace {
 
 class Folded final : public CalculatorOf<Folded> {
  public:
-  explicit Folded(FormBuilder& b) {
-    b.window("frmfolded", "FOLDED");
+  explicit Folded(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("FOLDED");
     b.size(7000, 4900);
     b.button("cmdgrande", "GRANDE").onClick([this] { setGeometry(100, 100, 7000, 6700); });
     b.button("cmdpiccola", "PICCOLA").onClick([this] { setGeometry(100, 100, 7000, 4900); });
@@ -305,7 +305,7 @@ class Folded final : public CalculatorOf<Folded> {
 };
 
 TEST(Fold, ControlsBelowTheDesignHeightShowOnlyWhileTheWindowIsTaller) {
-  auto f = build<Folded>();
+  auto f = build<Folded>("frmfolded");
   HeadlessHost host;
   f->open(host, Regional::italian(), false);
   const int below = f->find("lblsotto");
