@@ -7,7 +7,7 @@
 
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
-#include "ui/regional_qt.h"
+#include "cli/regional.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("velmorante"));
   QApplication::setQuitOnLastWindowClosed(false);
   vm::ui::QtHost host;
-  host.setRegional(vm::ui::regionalOf(QLocale::system()));
+  host.setRegional(vm::regionalOf(QLocale::system()));
   vm::ui::MainWindow main(host);
   main.show();
   return QApplication::exec();

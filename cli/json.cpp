@@ -1,5 +1,7 @@
 #include "json.h"
 
+#include "framework/steps.h"
+
 #include <cstdio>
 
 #include "shell/catalogue.h"
@@ -90,14 +92,8 @@ std::string event(const HostEvent& e) {
 std::string windowObject(const Form& form, const std::vector<HostEvent>& events) {
   std::string out = "{\"form\":" + quote(form.name()) + ",\"caption\":" + quote(form.caption()) +
                     ",\"open\":" + boolean(form.isOpen()) + ",\"focus\":";
-  Focus f = form.focus();
-  if (f.id < 0) {
-    out += "null";
-  } else {
-    const auto& d = form.def(f.id);
-    if (d.kind == Kind::Options && d.array) out += quote(d.name + "(" + std::to_string(f.option) + ")");
-    else out += quote(form.qualifiedName(f.id));
-  }
+  const std::string focus = focusName(form);
+  out += focus.empty() ? std::string("null") : quote(focus);
   out += ",\"controls\":{";
   for (int i = 0; i < form.count(); ++i) {
     const auto& d = form.def(i);

@@ -49,25 +49,25 @@ bool Calculator::productTest(std::initializer_list<double> values, Product varia
 }
 
 void Calculator::openCompanion(const std::string& formName, Companion how) {
-  Host& host = form_->host();
+  const OpenHow inherited = form_->modal() ? OpenHow::Modal : OpenHow::Modeless;
   switch (how) {
     case Companion::Plain:
-      host.open(*form_, formName, form_->modal() ? OpenHow::Modal : OpenHow::Modeless, std::nullopt);
+      form_->openCompanion(formName, inherited, std::nullopt);
       break;
     case Companion::Modal:
-      host.open(*form_, formName, OpenHow::Modal, std::nullopt);
+      form_->openCompanion(formName, OpenHow::Modal, std::nullopt);
       break;
     case Companion::Switch:
       form_->close();
-      host.open(*form_, formName, form_->modal() ? OpenHow::Modal : OpenHow::Modeless, std::nullopt);
+      form_->openCompanion(formName, inherited, std::nullopt);
       break;
   }
 }
 
 void Calculator::openBeside(const std::string& formName, const Beside& where) {
   moveTo(where.selfLeft, where.selfTop);
-  form_->host().open(*form_, formName, form_->modal() ? OpenHow::Modal : OpenHow::Modeless,
-                     std::make_pair(where.left, where.top));
+  form_->openCompanion(formName, form_->modal() ? OpenHow::Modal : OpenHow::Modeless,
+                       std::make_pair(where.left, where.top));
 }
 
 void Calculator::printWindow(std::initializer_list<Ctl> hidden) {
@@ -76,7 +76,7 @@ void Calculator::printWindow(std::initializer_list<Ctl> hidden) {
     was.emplace_back(c.id, form_->state(c.id).visible);
     hide(c);
   }
-  form_->host().print(*form_);
+  form_->print();
   for (auto [id, v] : was) form_->setVisible(id, v);
 }
 

@@ -11,6 +11,19 @@ struct Form::Snapshot {
   Focus focus;
   Geometry geometry;
   std::any kept;
+  bool open = false;
+  std::size_t effects = 0;
+};
+
+// A request to the host, carried out once the reaction has succeeded.
+struct Form::Effect {
+  enum class Type { Move, Resize, Open, Print, Close };
+  Type type = Type::Move;
+  int a = 0, b = 0;  // left/top or width/height
+  std::string form;
+  OpenHow how = OpenHow::Modeless;
+  std::optional<std::pair<int, int>> at;
+  std::vector<ControlState> printed;  // the controls as they were when printing was asked
 };
 
 Form::Form() = default;
@@ -68,23 +81,45 @@ void Form::open(Host& host, const Regional& regional, bool modal) {
   notify();
 }
 
+Form::Snapshot Form::snapshot() const {
+  return Snapshot{states_, focus_, geometry_, calc_ ? calc_->saveKept() : std::any(), open_, effects_.size()};
+}
+
+void Form::rollback(Snapshot& snap) {
+  states_ = std::move(snap.states);
+  focus_ = snap.focus;
+  geometry_ = snap.geometry;
+  open_ = snap.open;
+  effects_.resize(snap.effects);
+  if (calc_) calc_->restoreKept(snap.kept);
+}
+
+// Every reaction is a transaction. An arithmetic failure (a number that
+// cannot be shown, a 16-bit or single-precision overflow) puts the window
+// back as it was: a click then warns, a typing reaction blanks or hides its
+// results. Any other exception is a programming error: the window is put
+// back as well and the host decides whether to go on.
+//
+// A reaction started by another one (an input written by a click runs its
+// Change reaction) runs inline, except typing reactions: they are
+// transactions of their own, exactly as if the user had typed, so that
+// their own failure blanks their results without undoing the click.
 void Form::react(Trigger trigger, int liveOwner, const std::function<void()>& fn) {
   if (!fn) return;
-  if (depth_ > 0) {
+  const bool nested = depth_ > 0;
+  const bool typing = trigger == Trigger::Change || trigger == Trigger::Live;
+  if (nested && !typing) {
     fn();
     return;
   }
-  Snapshot snap{states_, focus_, geometry_, calc_ ? calc_->saveKept() : std::any()};
+  Snapshot snap = snapshot();
   ++depth_;
   try {
     fn();
     --depth_;
-  } catch (const std::exception&) {
+  } catch (const ArithmeticFailure&) {
     --depth_;
-    states_ = std::move(snap.states);
-    focus_ = snap.focus;
-    geometry_ = snap.geometry;
-    if (calc_) calc_->restoreKept(snap.kept);
+    rollback(snap);
     if (trigger == Trigger::Click) {
       host_->message(*this, "DATI NON VALIDI", "MESSAGGIO DI ERRORE", Icon::Warning);
       focus_ = snap.focus;
@@ -95,6 +130,51 @@ void Form::react(Trigger trigger, int liveOwner, const std::function<void()>& fn
         if (d.liveHides) st.visible = false;
         else st.text.clear();
       }
+    }
+  } catch (const std::exception& e) {
+    --depth_;
+    if (nested) throw;  // the outermost reaction puts everything back
+    rollback(snap);
+    if (!host_->fault(*this, e)) throw;
+  }
+  if (!nested) carryOut();
+}
+
+void Form::request(Effect e) {
+  effects_.push_back(std::move(e));
+  if (depth_ == 0) carryOut();
+}
+
+void Form::carryOut() {
+  if (!host_) {
+    effects_.clear();
+    return;
+  }
+  auto effects = std::move(effects_);
+  effects_.clear();
+  for (auto& e : effects) {
+    switch (e.type) {
+      case Effect::Type::Move:
+        host_->move(*this, e.a, e.b);
+        break;
+      case Effect::Type::Resize:
+        host_->resize(*this, e.a, e.b);
+        break;
+      case Effect::Type::Open:
+        host_->open(*this, e.form, e.how, e.at);
+        break;
+      case Effect::Type::Print:
+        // the window is printed as it was when printing was asked (with the
+        // controls hidden that the Calculator hides while printing)
+        std::swap(states_, e.printed);
+        notify();
+        host_->print(*this);
+        std::swap(states_, e.printed);
+        notify();
+        break;
+      case Effect::Type::Close:
+        host_->close(*this);
+        break;
     }
   }
 }
@@ -283,19 +363,45 @@ void Form::setGeometry(std::optional<int> left, std::optional<int> top, std::opt
   if (width || height) {
     if (width) geometry_.width = width;
     if (height) geometry_.height = height;
-    if (host_) host_->resize(*this, geometry_.width.value_or(0), geometry_.height.value_or(0));
+    Effect e;
+    e.type = Effect::Type::Resize;
+    e.a = geometry_.width.value_or(0);
+    e.b = geometry_.height.value_or(0);
+    request(std::move(e));
   }
   if (left || top) {
     if (left) geometry_.left = left;
     if (top) geometry_.top = top;
-    if (host_) host_->move(*this, geometry_.left.value_or(0), geometry_.top.value_or(0));
+    Effect e;
+    e.type = Effect::Type::Move;
+    e.a = geometry_.left.value_or(0);
+    e.b = geometry_.top.value_or(0);
+    request(std::move(e));
   }
 }
 
 void Form::close() {
   if (!open_) return;
   open_ = false;
-  if (host_) host_->close(*this);
+  Effect e;
+  e.type = Effect::Type::Close;
+  request(std::move(e));
+}
+
+void Form::openCompanion(const std::string& formName, OpenHow how, std::optional<std::pair<int, int>> at) {
+  Effect e;
+  e.type = Effect::Type::Open;
+  e.form = formName;
+  e.how = how;
+  e.at = at;
+  request(std::move(e));
+}
+
+void Form::print() {
+  Effect e;
+  e.type = Effect::Type::Print;
+  e.printed = states_;
+  request(std::move(e));
 }
 
 }  // namespace vm

@@ -3,6 +3,7 @@
 // events that reach it. The user interface, the command-line driver and the
 // tests all act on a window through these entry points only.
 #include <any>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -39,6 +40,11 @@ class Host {
   virtual Date today() const = 0;
   // The screen size in twips, for windows that centre themselves.
   virtual std::pair<int, int> screenSize() const { return {19200, 15360}; }
+  // A reaction failed with an exception that is not an arithmetic failure:
+  // a programming error. The window has been put back as it was; return true
+  // to go on (the desktop program logs it), false to let it propagate (the
+  // tests and the driver fail loudly).
+  virtual bool fault(Form&, const std::exception&) { return false; }
 };
 
 // The mutable state of a control: what a snapshot saves and restores.
@@ -148,6 +154,11 @@ class Form {
   void setGeometry(std::optional<int> left, std::optional<int> top, std::optional<int> width,
                    std::optional<int> height);
   void close();
+  // Requests to the host. Inside a reaction they wait until it succeeds (a
+  // failed reaction asks nothing of the world); outside one they act at once.
+  void openCompanion(const std::string& formName, OpenHow how, std::optional<std::pair<int, int>> at);
+  // Prints the window as it is now.
+  void print();
 
   // True when the control and every frame around it are visible.
   bool shown(int id) const;
@@ -167,7 +178,12 @@ class Form {
   friend class FormBuilder;
   enum class Trigger { Load, Click, Change, Live };
   struct Snapshot;
+  struct Effect;
   void react(Trigger trigger, int liveOwner, const std::function<void()>& fn);
+  Snapshot snapshot() const;
+  void rollback(Snapshot& snap);
+  void request(Effect e);
+  void carryOut();
   void runChange(int id);
   void select(int id, int option);
   void moveFocus(int id, int option, bool byMouse);
@@ -186,6 +202,7 @@ class Form {
   bool modal_ = false;
   bool open_ = false;
   int depth_ = 0;
+  std::vector<Effect> effects_;  // requests of the reaction under way
   int foldAt_ = -1;
   std::optional<int> foldHeight_;
 };

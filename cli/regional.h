@@ -1,11 +1,14 @@
 #pragma once
-// The user's regional number format, as the system settings give it.
+// The user's regional number format, as the system settings (or a locale
+// named on the driver's command line) give it. Needs QtCore only.
 #include <QLocale>
 #include <QString>
+#include <optional>
+#include <string_view>
 
 #include "framework/numbers.h"
 
-namespace vm::ui {
+namespace vm {
 
 inline Regional regionalOf(const QLocale& l) {
   Regional r;
@@ -28,4 +31,13 @@ inline Regional regionalOf(const QLocale& l) {
   return r;
 }
 
-}  // namespace vm::ui
+// The locale of that name ("it_IT", "en_US", "C"), or none when Qt does
+// not know the language.
+inline std::optional<QLocale> localeNamed(std::string_view name) {
+  const QString n = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  QLocale l(n);
+  if (l.language() == QLocale::C && n != "C" && n != "POSIX") return std::nullopt;
+  return l;
+}
+
+}  // namespace vm
