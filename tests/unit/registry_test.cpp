@@ -82,5 +82,62 @@ TEST(Registry, OpeningShowsNoMessageAndReopeningIsFresh) {
   }
 }
 
+// Every window has exactly one close button, and it closes the window
+// without asking anything else of the world.
+TEST(Registry, EveryWindowClosesWithItsCloseButton) {
+  for (const auto& e : calculators()) {
+    HeadlessHost host;
+    auto f = e.make();
+    f->open(host, Regional::italian(), false);
+    host.events.clear();
+    std::vector<int> closers;
+    for (int i = 0; i < f->count(); ++i)
+      if (f->def(i).closes) closers.push_back(i);
+    ASSERT_EQ(closers.size(), 1u) << e.form << " needs exactly one close button";
+    EXPECT_EQ(f->def(closers[0]).kind, Kind::Button) << e.form;
+    ASSERT_TRUE(f->click(closers[0])) << e.form;
+    EXPECT_FALSE(f->isOpen()) << e.form;
+    ASSERT_EQ(host.events.size(), 1u) << e.form;
+    EXPECT_EQ(host.events[0].type, HostEvent::Type::Close) << e.form;
+  }
+}
+
+// A compute button, where a window marks one, is a button of its own.
+TEST(Registry, AtMostOneComputeButton) {
+  for (const auto& e : calculators()) {
+    auto f = e.make();
+    int n = 0;
+    for (int i = 0; i < f->count(); ++i)
+      if (f->def(i).computes) {
+        ++n;
+        EXPECT_EQ(f->def(i).kind, Kind::Button) << e.form;
+        EXPECT_FALSE(f->def(i).closes) << e.form;
+      }
+    EXPECT_LE(n, 1) << e.form;
+  }
+}
+
+// Every label placed on a drawing sits inside it, and every mark of a
+// drawing names a distinct point.
+TEST(Registry, ValueLabelsSitInsideTheirDrawings) {
+  for (const auto& e : calculators()) {
+    auto f = e.make();
+    for (int i = 0; i < f->count(); ++i) {
+      const auto& d = f->def(i);
+      if (d.kind == Kind::Drawing) {
+        std::set<std::string> names;
+        for (const auto& m : d.art->marks) EXPECT_TRUE(names.insert(m.name).second) << e.form << " mark " << m.name;
+      }
+      if (d.drawing < 0) continue;
+      const auto& art = f->def(d.drawing);
+      ASSERT_EQ(art.kind, Kind::Drawing) << e.form << " " << d.name;
+      EXPECT_GE(d.anchorX, 0) << e.form << " " << d.name;
+      EXPECT_GE(d.anchorY, 0) << e.form << " " << d.name;
+      EXPECT_LE(d.anchorX, art.art->width) << e.form << " " << d.name;
+      EXPECT_LE(d.anchorY, art.art->height) << e.form << " " << d.name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vm

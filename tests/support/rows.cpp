@@ -1,0 +1,213 @@
+#include "support/rows.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+
+#include "framework/headless.h"
+#include "framework/registry.h"
+#include "framework/steps.h"
+
+namespace vm::test {
+
+Row::Row(std::string form, std::vector<std::string> steps, std::source_location where)
+    : form_(std::move(form)), steps_(std::move(steps)), where_(where) {}
+
+Row& Row::why(std::string s) {
+  why_ = std::move(s);
+  return *this;
+}
+Row& Row::text(std::string name, std::string expected) {
+  texts_.emplace_back(std::move(name), std::move(expected));
+  return *this;
+}
+Row& Row::shown(std::vector<std::string> names) {
+  for (auto& n : names) visible_.emplace_back(std::move(n), true);
+  return *this;
+}
+Row& Row::hidden(std::vector<std::string> names) {
+  for (auto& n : names) visible_.emplace_back(std::move(n), false);
+  return *this;
+}
+Row& Row::enabled(std::vector<std::string> names) {
+  for (auto& n : names) enabled_.emplace_back(std::move(n), true);
+  return *this;
+}
+Row& Row::disabled(std::vector<std::string> names) {
+  for (auto& n : names) enabled_.emplace_back(std::move(n), false);
+  return *this;
+}
+Row& Row::selected(std::string group, int option) {
+  selected_.emplace_back(std::move(group), option);
+  return *this;
+}
+Row& Row::caption(std::string group, int option, std::string expected) {
+  captions_.push_back({{std::move(group), option}, std::move(expected)});
+  return *this;
+}
+Row& Row::entries(std::string list, std::vector<std::string> expected) {
+  entries_.emplace_back(std::move(list), std::move(expected));
+  return *this;
+}
+Row& Row::chosen(std::string list, int entry) {
+  chosen_.emplace_back(std::move(list), entry);
+  return *this;
+}
+Row& Row::message(std::string m) {
+  messages_.push_back(std::move(m));
+  return *this;
+}
+Row& Row::focus(std::string name) {
+  focus_ = std::move(name);
+  return *this;
+}
+Row& Row::effects(std::vector<std::string> expected) {
+  effects_ = std::move(expected);
+  return *this;
+}
+Row& Row::open(bool expected) {
+  open_ = expected;
+  return *this;
+}
+Row& Row::modal() {
+  modal_ = true;
+  return *this;
+}
+Row& Row::regional(const Regional& r) {
+  regional_ = r;
+  return *this;
+}
+
+namespace {
+
+const char* iconName(Icon i) {
+  switch (i) {
+    case Icon::Warning: return "warning";
+    case Icon::Critical: return "critical";
+    case Icon::Information: return "information";
+    case Icon::None: return "none";
+  }
+  return "?";
+}
+
+std::string describe(const HostEvent& e) {
+  std::ostringstream o;
+  switch (e.type) {
+    case HostEvent::Type::Open:
+      o << "open " << e.form << (e.how == OpenHow::Modal ? " modal" : " modeless");
+      if (e.left) o << ' ' << *e.left << ' ' << *e.top;
+      break;
+    case HostEvent::Type::Move: o << "move " << e.left.value_or(0) << ' ' << e.top.value_or(0); break;
+    case HostEvent::Type::Resize: o << "resize " << e.width << ' ' << e.height; break;
+    case HostEvent::Type::Print: o << "print"; break;
+    case HostEvent::Type::Close: o << "close"; break;
+    case HostEvent::Type::Message: o << "message " << e.prompt; break;
+  }
+  return o.str();
+}
+
+// The control of a form named NAME or NAME(I), or -1.
+int controlNamed(const Form& f, const std::string& name) {
+  if (!name.empty() && name.back() == ')') {
+    auto open = name.rfind('(');
+    if (open != std::string::npos) {
+      int index = std::atoi(name.substr(open + 1).c_str());
+      int id = f.find(name.substr(0, open), index);
+      if (id >= 0) return id;
+    }
+  }
+  return f.find(name);
+}
+
+std::string join(const std::vector<std::string>& v) {
+  std::string out;
+  for (const auto& s : v) out += "\n    " + s;
+  return out.empty() ? "\n    (none)" : out;
+}
+
+}  // namespace
+
+void play(const Row& row) {
+  const char* file = row.where_.file_name();
+  const int line = static_cast<int>(row.where_.line());
+  const std::string label = row.form_ + (row.why_.empty() ? "" : ": " + row.why_);
+#define ROW_FAIL ADD_FAILURE_AT(file, line) << label << ": "
+  auto form = makeForm(row.form_);
+  if (!form) {
+    ROW_FAIL << "no such window";
+    return;
+  }
+  HeadlessHost host;
+  form->open(host, row.regional_, row.modal_);
+  for (const auto& raw : row.steps_) {
+    const bool refused = !raw.empty() && raw[0] == '!';
+    const std::string step = refused ? raw.substr(1) : raw;
+    bool taken = false;
+    try {
+      taken = applyStep(*form, step);
+    } catch (const StepError& e) {
+      ROW_FAIL << "step " << step << ": " << e.what();
+      return;
+    }
+    if (taken == refused) ROW_FAIL << "step " << step << (refused ? " was taken" : " was refused");
+  }
+  auto id = [&](const std::string& name) {
+    int i = controlNamed(*form, name);
+    if (i < 0) ROW_FAIL << "no control " << name;
+    return i;
+  };
+  for (const auto& [name, want] : row.texts_)
+    if (int i = id(name); i >= 0 && form->state(i).text != want)
+      ROW_FAIL << name << " shows \"" << form->state(i).text << "\", expected \"" << want << "\"";
+  for (const auto& [name, want] : row.visible_)
+    if (int i = id(name); i >= 0 && form->state(i).visible != want)
+      ROW_FAIL << name << (want ? " is hidden" : " is shown");
+  for (const auto& [name, want] : row.enabled_)
+    if (int i = id(name); i >= 0 && form->state(i).enabled != want)
+      ROW_FAIL << name << (want ? " is disabled" : " is enabled");
+  for (const auto& [name, want] : row.selected_)
+    if (int i = id(name); i >= 0 && form->state(i).selected != want)
+      ROW_FAIL << name << " has option " << form->state(i).selected << " selected, expected " << want;
+  for (const auto& [what, want] : row.captions_) {
+    int i = id(what.first);
+    if (i < 0) continue;
+    const auto& caps = form->state(i).captions;
+    const int k = what.second - form->def(i).firstIndex;
+    if (k < 0 || k >= static_cast<int>(caps.size())) ROW_FAIL << what.first << " has no option " << what.second;
+    else if (caps[static_cast<std::size_t>(k)] != want)
+      ROW_FAIL << what.first << "(" << what.second << ") reads \"" << caps[static_cast<std::size_t>(k)]
+               << "\", expected \"" << want << "\"";
+  }
+  for (const auto& [name, want] : row.entries_)
+    if (int i = id(name); i >= 0 && form->state(i).entries != want)
+      ROW_FAIL << name << " lists" << join(form->state(i).entries) << "\n  expected" << join(want);
+  for (const auto& [name, want] : row.chosen_)
+    if (int i = id(name); i >= 0 && form->state(i).listIndex != want)
+      ROW_FAIL << name << " has entry " << form->state(i).listIndex << " chosen, expected " << want;
+  std::vector<std::string> messages, effects;
+  for (const auto& e : host.events) {
+    if (e.type == HostEvent::Type::Message) messages.push_back(e.prompt + "|" + e.title + "|" + iconName(e.icon));
+    else effects.push_back(describe(e));
+  }
+  std::vector<std::string> wantMessages;
+  for (const auto& m : row.messages_) {
+    // the icon may be left out: a warning is meant
+    wantMessages.push_back(std::count(m.begin(), m.end(), '|') >= 2 ? m : m + "|warning");
+  }
+  if (messages != wantMessages) ROW_FAIL << "messages" << join(messages) << "\n  expected" << join(wantMessages);
+  if (row.effects_ && effects != *row.effects_)
+    ROW_FAIL << "effects" << join(effects) << "\n  expected" << join(*row.effects_);
+  if (row.focus_ && focusName(*form) != *row.focus_)
+    ROW_FAIL << "focus on \"" << focusName(*form) << "\", expected \"" << *row.focus_ << "\"";
+  if (row.open_ && form->isOpen() != *row.open_) ROW_FAIL << (*row.open_ ? "window closed" : "window still open");
+#undef ROW_FAIL
+}
+
+void play(std::span<const Row> rows) {
+  for (const auto& r : rows) play(r);
+}
+
+}  // namespace vm::test
