@@ -1,5 +1,7 @@
 #include "qt_host.h"
 
+#include <iostream>
+
 #include <QApplication>
 #include <QDate>
 #include <QFileDialog>
@@ -249,6 +251,11 @@ void QtHost::print(Form& form) {
   QPrinter printer(info, QPrinter::HighResolution);
   printer.setDocName(w->windowTitle());
   render(*w, printer);
+}
+
+bool QtHost::fault(Form& form, const std::exception& e) {
+  std::cerr << "velmorante: " << form.name() << ": " << e.what() << '\n';
+  return true;
 }
 
 }  // namespace vm::ui

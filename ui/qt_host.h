@@ -41,6 +41,9 @@ class QtHost : public QObject, public Host {
   void close(Form& form) override;
   Date today() const override;
   std::pair<int, int> screenSize() const override;
+  // A programming error in a reaction: logged, and the window, already put
+  // back as it was, stays usable.
+  bool fault(Form& form, const std::exception& e) override;
 
   // --- the windows of the system
   // Opens the named window, or brings forward the one already open (moved
