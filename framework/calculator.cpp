@@ -184,6 +184,12 @@ Ref<Picture> FormBuilder::picture(std::string name, std::string image) {
   return Ref<Picture>(*this, id);
 }
 
+Ref<Picture> FormBuilder::picture(std::string name, Drawing d) {
+  int id = add(Kind::Picture, std::move(name), -1, {});
+  def(id).art = std::make_shared<const Drawing>(std::move(d));
+  return Ref<Picture>(*this, id);
+}
+
 Ref<Art> FormBuilder::drawing(std::string name, Drawing d) {
   int id = add(Kind::Drawing, std::move(name), -1, {});
   def(id).art = std::make_shared<const Drawing>(std::move(d));

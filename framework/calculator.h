@@ -218,6 +218,8 @@ class FormBuilder {
   Ref<Options> option(std::string name, std::string caption);
   Ref<List> list(std::string name, std::vector<std::string> entries = {});
   Ref<Picture> picture(std::string name, std::string image);
+  // A picture drawn with the drawing kit (sharp at any scale).
+  Ref<Picture> picture(std::string name, Drawing d);
   Ref<Art> drawing(std::string name, Drawing d);
   // Controls declared inside `body` sit in the frame.
   Ref<Frame> frame(std::string name, std::string caption, const std::function<void()>& body);

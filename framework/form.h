@@ -79,7 +79,7 @@ struct ControlDef {
   bool clickable = false;  // labels and pictures with a Click reaction
   bool closes = false;     // the window's close button
   bool computes = false;   // the window's compute button (Enter runs it)
-  std::shared_ptr<const Drawing> art;  // drawings
+  std::shared_ptr<const Drawing> art;  // drawings, and pictures drawn with the kit
   std::function<void(int)> onClick;
   std::function<void()> onChange;
   std::function<void(int)> onChoose;
