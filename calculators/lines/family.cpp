@@ -1,0 +1,7 @@
+// The windows of this family, one line each, in the order of the registry.
+#include "calculators/families.h"
+
+#define LINES_WINDOWS(X) \
+  X(frmcaviRG) \
+
+VM_FAMILY(addLines, LINES_WINDOWS)
