@@ -2,6 +2,14 @@
 #include "calculators/families.h"
 
 #define LINES_WINDOWS(X) \
+  X(frmimpedenza) \
+  X(frmbifilareaperta) \
+  X(frmbifilareterra) \
+  X(frmbilanciataduepiani) \
+  X(frmbilanciataschermata) \
+  X(frmguidachiusa) \
+  X(frmsingoladuepiani) \
+  X(frmstrip) \
   X(frmcaviRG) \
 
 VM_FAMILY(addLines, LINES_WINDOWS)

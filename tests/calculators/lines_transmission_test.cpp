@@ -20,6 +20,195 @@ std::string coaxC(const std::string& pf) { return "LA CAPACITA' E' DI  " + pf + 
 std::string coaxZ(const std::string& ohm) { return "L'IMPEDENZA E' DI    " + ohm + "  OHM"; }
 std::string lineZ(const std::string& ohm) { return "L'IMPEDENZA E' DI  :  " + ohm + "  OHM"; }
 
+// ------------------------------------------------------------ coaxial line
+
+const Row kCoaxial[] = {
+    Row("frmimpedenza", {}).why("opening selects air").selected("Option1", 0).focus("Option1(0)"),
+    Row("frmimpedenza", {"click:Option1:2", "txtd1=2.95", "txtd2=0.9", "click:cmdcalcola"})
+        .why("solid polyethylene, 2.95 over 0.9 mm: 47,02 ohm by the formula")
+        .text("lblc", coaxC("107,5"))
+        .text("lblimpedenza", coaxZ("47,02"))
+        .focus("cmdcalcola"),
+    Row("frmimpedenza", {"txtd1=2.3", "txtd2=1", "click:cmdcalcola"})
+        .why("an air line of diameter ratio 2.3 is the textbook 50 ohm")
+        .text("lblc", coaxC("66,9"))
+        .text("lblimpedenza", coaxZ("49,90")),
+    Row("frmimpedenza", {"click:Option1:2", "txtd1=7.24", "txtd2=2.26", "click:cmdcalcola"})
+        .why("RG 213 sizes with solid polyethylene")
+        .text("lblc", coaxC("109,6"))
+        .text("lblimpedenza", coaxZ("46,11")),
+    Row("frmimpedenza", {"click:Option1:4", "txtd1=7.24", "txtd2=2.26", "click:cmdcalcola"})
+        .why("the same sizes with foam")
+        .text("lblc", coaxC("75,6"))
+        .text("lblimpedenza", coaxZ("55,51")),
+    Row("frmimpedenza", {"click:Option1:5", "txtd1=3", "txtd2=1", "click:cmdcalcola"})
+        .why("teflon")
+        .text("lblc", coaxC("103,5"))
+        .text("lblimpedenza", coaxZ("46,09")),
+    Row("frmimpedenza", {"click:Option1:6", "txtd1=10", "txtd2=1", "click:cmdcalcola"})
+        .why("PVC, ratio 10")
+        .text("lblc", coaxC("72,6"))
+        .text("lblimpedenza", coaxZ("79,67")),
+    Row("frmimpedenza", {"txtd1=2.3", "txtd2=1", "click:cmdcalcola", "click:Option1:1"})
+        .why("another dielectric empties both results")
+        .text("lblc", "")
+        .text("lblimpedenza", "")
+        .selected("Option1", 1),
+    Row("frmimpedenza", {"txtd1=2.3", "txtd2=1", "click:cmdcalcola", "txtd2=1.1"})
+        .why("typing empties both results")
+        .text("lblc", "")
+        .text("lblimpedenza", ""),
+    Row("frmimpedenza", {"txtd2=1", "click:cmdcalcola"})
+        .why("no outer diameter")
+        .message(kMissing)
+        .focus("txtd1"),
+    Row("frmimpedenza", {"txtd1=2", "txtd2=2", "click:cmdcalcola"})
+        .why("equal diameters")
+        .message("DIAMETRO ESTERNO TROPPO PICCOLO|MESSAGGIO DI ERRORE|warning")
+        .text("lblimpedenza", "")
+        .focus("txtd1"),
+    Row("frmimpedenza", {"txtd1=2.3", "txtd2=1", "click:cmdcalcola", "txtd1=1", "txtd2=2.3", "click:cmdcalcola"})
+        .why("the centre conductor larger than the outer one")
+        .message("DIAMETRO ESTERNO TROPPO PICCOLO|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd1"),
+    Row("frmimpedenza", {"txtd1=-3", "txtd2=1", "click:cmdcalcola"})
+        .why("a negative product does nothing at all")
+        .text("lblimpedenza", "")
+        .focus("cmdcalcola"),
+    Row("frmimpedenza", {"txtd1=-1", "txtd2=-3", "click:cmdcalcola"})
+        .why("two negative diameters pass the checks but give a negative impedance")
+        .message(kInvalid)
+        .text("lblc", "")
+        .text("lblimpedenza", "")
+        .focus("cmdcalcola"),
+};
+
+TEST(LinesCoaxial, Rows) { play(kCoaxial); }
+
+// ------------------------------------------------ wire and strip geometries
+
+const Row kGeometries[] = {
+    // open two-wire line
+    Row("frmbifilareaperta", {"txtd=1", "txtdistanza=6.1", "click:cmdcalcola"})
+        .why("1 mm wires 6.1 mm apart: the textbook 300 ohm twin lead")
+        .text("lblimpedenza", lineZ("299,8"))
+        .focus("cmdcalcola"),
+    Row("frmbifilareaperta", {"txtd=2", "txtdistanza=12.5", "click:cmdcalcola"})
+        .text("lblimpedenza", lineZ("302,7")),
+    Row("frmbifilareaperta", {"txtd=0.8", "txtdistanza=10", "click:cmdcalcola"})
+        .why("one decimal in this window")
+        .text("lblimpedenza", lineZ("385,8")),
+    Row("frmbifilareaperta", {"txtd=1", "txtdistanza=6.1", "click:cmdcalcola", "txtd=2"})
+        .why("typing empties the impedance")
+        .text("lblimpedenza", ""),
+    Row("frmbifilareaperta", {"txtd=1", "click:cmdcalcola"}).message(kMissing).focus("txtd"),
+    Row("frmbifilareaperta", {"txtd=-1", "txtdistanza=6", "click:cmdcalcola"})
+        .why("a negative product is missing data here")
+        .message(kMissing)
+        .focus("txtd"),
+    Row("frmbifilareaperta", {"txtd=1", "txtdistanza=6.1", "click:cmdcalcola", "txtdistanza=0.5", "click:cmdcalcola"})
+        .why("spacing half the diameter: no impedance, the previous result is kept")
+        .message(kInvalid)
+        .text("lblimpedenza", "")
+        .focus("cmdcalcola"),
+    Row("frmbifilareaperta", {"txtd=1", "txtdistanza=0.4", "click:cmdcalcola"})
+        .why("a negative impedance is refused")
+        .message(kInvalid)
+        .text("lblimpedenza", ""),
+    Row("frmbifilareaperta", {"txtd=-1", "txtdistanza=-2", "click:cmdcalcola"})
+        .why("two negative sizes make no line")
+        .message(kInvalid)
+        .text("lblimpedenza", ""),
+
+    // two wires over a ground plane
+    Row("frmbifilareterra", {"txtd=1", "txts=10", "txth=20", "click:cmdcalcola"})
+        .text("lblimpedenza", lineZ("348,36")),
+    Row("frmbifilareterra", {"txtd=2", "txts=20", "txth=10", "click:cmdcalcola"})
+        .text("lblimpedenza", lineZ("253,91")),
+    Row("frmbifilareterra", {"txtd=1", "txts=1", "txth=1", "click:cmdcalcola"})
+        .why("the limits themselves are allowed")
+        .text("lblimpedenza", lineZ("74,31")),
+    Row("frmbifilareterra", {"txtd=2", "txts=1", "txth=10", "click:cmdcalcola"})
+        .message("d < s   -   d < h|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd"),
+    Row("frmbifilareterra", {"txtd=2", "txts=10", "txth=1", "click:cmdcalcola"})
+        .message("d < s   -   d < h|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd"),
+    Row("frmbifilareterra", {"txtd=1", "txts=10", "click:cmdcalcola"}).message(kMissing).focus("txtd"),
+    Row("frmbifilareterra", {"txtd=-1", "txts=-1", "txth=20", "click:cmdcalcola"})
+        .why("two negative sizes pass the product test and the comparisons")
+        .message(kInvalid)
+        .text("lblimpedenza", "")
+        .focus("cmdcalcola"),
+
+    // balanced line between two planes
+    Row("frmbilanciataduepiani", {"txtd=1", "txth=10", "click:cmdcalcola"})
+        .text("lblimpedenza", lineZ("221,87")),
+    Row("frmbilanciataduepiani", {"txtd=1", "txth=4", "click:cmdcalcola"})
+        .why("h = 4 d is allowed")
+        .text("lblimpedenza", lineZ("112,04")),
+    Row("frmbilanciataduepiani", {"txtd=1", "txth=3.9", "click:cmdcalcola"})
+        .message("deve essere : h > 4 d|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd"),
+    Row("frmbilanciataduepiani", {"txth=10", "click:cmdcalcola"}).message(kMissing).focus("txtd"),
+
+    // balanced shielded line
+    Row("frmbilanciataschermata", {"txtd1=20", "txtd2=2", "txtdistanza=6", "click:cmdcalcola"})
+        .text("lblimpedenza", lineZ("140,57")),
+    Row("frmbilanciataschermata", {"txtd1=30", "txtd2=3", "txtdistanza=10", "click:cmdcalcola"})
+        .text("lblimpedenza", lineZ("144,31")),
+    Row("frmbilanciataschermata", {"txtd1=20", "txtd2=2", "txtdistanza=16", "click:cmdcalcola"})
+        .why("the wires would touch the screen")
+        .message("distanza eccessiva|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd1"),
+    Row("frmbilanciataschermata", {"txtd1=20", "txtd2=3", "txtdistanza=2", "click:cmdcalcola"})
+        .message("deve essere h > di d  e  D > di  h |MESSAGGIO DI ERRORE|warning")
+        .focus("txtd1"),
+    Row("frmbilanciataschermata", {"txtd1=20", "txtd2=2", "click:cmdcalcola"}).message(kMissing).focus("txtd1"),
+
+    // single wire in a square guide
+    Row("frmguidachiusa", {"txtd=2", "txts=10", "click:cmdcalcola"}).text("lblimpedenza", lineZ("99,99")),
+    Row("frmguidachiusa", {"txtd=3", "txts=20", "click:cmdcalcola"}).text("lblimpedenza", lineZ("117,24")),
+    Row("frmguidachiusa", {"txtd=1", "txts=2", "click:cmdcalcola"})
+        .why("S = 2 d is allowed")
+        .text("lblimpedenza", lineZ("44,96")),
+    Row("frmguidachiusa", {"txtd=1", "txts=1.9", "click:cmdcalcola"})
+        .message("d è sempre < di S/2|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd"),
+    Row("frmguidachiusa", {"txts=10", "click:cmdcalcola"}).message(kMissing).focus("txtd"),
+
+    // single wire between two planes
+    Row("frmsingoladuepiani", {"txtd=1", "txth=10", "click:cmdcalcola"}).text("lblimpedenza", lineZ("152,51")),
+    Row("frmsingoladuepiani", {"txtd=2", "txth=6", "click:cmdcalcola"}).text("lblimpedenza", lineZ("80,35")),
+    Row("frmsingoladuepiani", {"txtd=1", "txth=1.5", "click:cmdcalcola"}).text("lblimpedenza", lineZ("38,81")),
+    Row("frmsingoladuepiani", {"txtd=0.5", "txth=1.5", "click:cmdcalcola"})
+        .why("a product below 1 is refused although both sizes are positive")
+        .message(kInvalid)
+        .focus("txtd"),
+    Row("frmsingoladuepiani", {"click:cmdcalcola"}).message(kInvalid).focus("txtd"),
+    Row("frmsingoladuepiani", {"txtd=3", "txth=4", "click:cmdcalcola"})
+        .message("h deve essere > 4/3 d|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd"),
+    Row("frmsingoladuepiani", {"txtd=-3", "txth=-3", "click:cmdcalcola"})
+        .why("two negative sizes pass both checks")
+        .message(kInvalid)
+        .focus("cmdcalcola"),
+
+    // parallel strips
+    Row("frmstrip", {"txtd=1", "txts=10", "click:cmdcalcola"}).text("lblimpedenza", lineZ("37,7")),
+    Row("frmstrip", {"txtd=0.5", "txts=20", "click:cmdcalcola"}).text("lblimpedenza", lineZ("9,43")),
+    Row("frmstrip", {"txtd=1.6", "txts=30", "click:cmdcalcola"})
+        .why("strips on 1.6 mm board")
+        .text("lblimpedenza", lineZ("20,11")),
+    Row("frmstrip", {"txtd=1", "txts=9.9", "click:cmdcalcola"})
+        .message("S > =  10 d |MESSAGGIO DI ERRORE|warning")
+        .focus("txtd"),
+    Row("frmstrip", {"txtd=1", "click:cmdcalcola"}).message(kMissing).focus("txtd"),
+    Row("frmstrip", {"txtd=1", "txts=10", "click:cmdcalcola", "txts=11"}).text("lblimpedenza", ""),
+};
+
+TEST(LinesGeometries, Rows) { play(kGeometries); }
+
 // ---------------------------------------------------------- cable catalogue
 
 // The catalogue as printed on the data sheet: name and its eight columns.
