@@ -10,6 +10,11 @@
   X(frmguidachiusa) \
   X(frmsingoladuepiani) \
   X(frmstrip) \
+  X(frmlineaunifilare) \
+  X(frmlineabifilare) \
+  X(frmfiloverticale) \
+  X(frmlungelettrica) \
+  X(frmros) \
   X(frmcaviRG) \
 
 VM_FAMILY(addLines, LINES_WINDOWS)

@@ -209,6 +209,178 @@ const Row kGeometries[] = {
 
 TEST(LinesGeometries, Rows) { play(kGeometries); }
 
+// ----------------------------------------------------------- line constants
+
+std::string cap1(const std::string& pf) { return "LA CAPACITA' DELLA LINEA E'  " + pf + " pF PER METRO"; }
+std::string ind1(const std::string& uh) { return "L'INDUTTANZA DELLA LINEA E'  " + uh + " µH PER METRO"; }
+
+const Row kConstants[] = {
+    Row("frmlineaunifilare", {"txtd=2", "txth=10", "click:cmdcalcola"})
+        .why("a 2 mm wire 10 m up")
+        .text("lblcap", cap1("5,6"))
+        .text("lblind", ind1("4,1")),
+    Row("frmlineaunifilare", {"txtd=1.5", "txth=6", "click:cmdcalcola"})
+        .why("the inductance shows no trailing zero")
+        .text("lblcap", cap1("5,8"))
+        .text("lblind", ind1("4")),
+    Row("frmlineaunifilare", {"txtd=3000", "txth=1", "click:cmdcalcola"})
+        .text("lblcap", cap1("193,7"))
+        .text("lblind", ind1("0,2")),
+    Row("frmlineaunifilare", {"txtd=2", "txth=10", "click:cmdcalcola", "txth=11"})
+        .text("lblcap", "")
+        .text("lblind", ""),
+    Row("frmlineaunifilare", {"txtd=2", "click:cmdcalcola"})
+        .message("DATI MANCANTI O NEGATIVI|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd"),
+    Row("frmlineaunifilare", {"txtd=-2", "txth=10", "click:cmdcalcola"})
+        .message("DATI MANCANTI O NEGATIVI|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd"),
+    Row("frmlineaunifilare", {"txtd=4000", "txth=1", "click:cmdcalcola"})
+        .why("d = 4h: the logarithm is zero")
+        .message(kInvalid)
+        .text("lblcap", "")
+        .focus("cmdcalcola"),
+    Row("frmlineaunifilare", {"txtd=2", "txth=10", "click:cmdcalcola", "txtd=5000", "txth=1", "click:cmdcalcola"})
+        .why("d above 4h gives a negative capacitance")
+        .message(kInvalid)
+        .text("lblcap", "")
+        .focus("cmdcalcola"),
+
+    Row("frmlineabifilare", {"txtd=2", "txtdistanza=100", "txth=10", "click:cmdcalcola"})
+        .why("2 mm wires 10 cm apart, 10 m up")
+        .text("lblcd", "LA CAPACITA' TRA I DUE FILI E'  6,1 pF PER METRO")
+        .text("lblct", "LA CAPACITA' VERSO TERRA E'  5,6 pF PER METRO")
+        .text("lblc", "LA CAPACITA' RISULTANTE E'  8,9 pF PER METRO")
+        .text("lblind", "L'INDUTTANZA TRA I FILI E'  1,94 µH PER METRO"),
+    Row("frmlineabifilare", {"txtd=1.5", "txtdistanza=150", "txth=6", "click:cmdcalcola"})
+        .text("lblcd", "LA CAPACITA' TRA I DUE FILI E'  5,3 pF PER METRO")
+        .text("lblct", "LA CAPACITA' VERSO TERRA E'  5,8 pF PER METRO")
+        .text("lblc", "LA CAPACITA' RISULTANTE E'  8,2 pF PER METRO")
+        .text("lblind", "L'INDUTTANZA TRA I FILI E'  2,22 µH PER METRO"),
+    Row("frmlineabifilare", {"txtd=2", "txtdistanza=20", "txth=5", "click:cmdcalcola"})
+        .why("the total is worked from the two capacitances as shown")
+        .text("lblcd", "LA CAPACITA' TRA I DUE FILI E'  9,3 pF PER METRO")
+        .text("lblct", "LA CAPACITA' VERSO TERRA E'  6,1 pF PER METRO")
+        .text("lblc", "LA CAPACITA' RISULTANTE E'  12,35 pF PER METRO")
+        .text("lblind", "L'INDUTTANZA TRA I FILI E'  1,3 µH PER METRO"),
+    Row("frmlineabifilare", {"txtd=2", "txtdistanza=20", "click:cmdcalcola"}).message(kMissing).focus("txtd"),
+    Row("frmlineabifilare", {"txtd=2", "txtdistanza=-20", "txth=5", "click:cmdcalcola"})
+        .why("a negative product does nothing at all")
+        .text("lblc", "")
+        .focus("cmdcalcola"),
+    Row("frmlineabifilare", {"txtd=10", "txtdistanza=5", "txth=10", "click:cmdcalcola"})
+        .why("d = 2D")
+        .message(kInvalid)
+        .text("lblcd", ""),
+    Row("frmlineabifilare", {"txtd=4", "txtdistanza=50", "txth=0.001", "click:cmdcalcola"})
+        .why("d = 4h")
+        .message(kInvalid)
+        .text("lblct", ""),
+    Row("frmlineabifilare", {"txtd=2", "txtdistanza=100", "txth=10", "click:cmdcalcola", "txtdistanza=101"})
+        .text("lblcd", "")
+        .text("lblct", "")
+        .text("lblc", "")
+        .text("lblind", ""),
+
+    Row("frmfiloverticale", {"txtd=2", "txtl=10", "click:cmdcalcola"})
+        .why("a 10 m vertical of 2 mm wire")
+        .text("lblc", "LA CAPACITA' DEL CONDUTTORE E'  32,17 pF"),
+    Row("frmfiloverticale", {"txtd=10", "txtl=40", "click:cmdcalcola"})
+        .text("lblc", "LA CAPACITA' DEL CONDUTTORE E'  132,08 pF"),
+    Row("frmfiloverticale", {"txtd=1.5", "txtl=5", "click:cmdcalcola"})
+        .text("lblc", "LA CAPACITA' DEL CONDUTTORE E'  16,87 pF"),
+    Row("frmfiloverticale", {"txtd=2", "click:cmdcalcola"}).message(kMissing).focus("txtd"),
+    Row("frmfiloverticale", {"txtd=-2", "txtl=10", "click:cmdcalcola"}).message(kMissing).focus("txtd"),
+    Row("frmfiloverticale", {"txtd=2000", "txtl=1.732051", "click:cmdcalcola"})
+        .why("1.732051 d = 2 l: the logarithm is zero")
+        .message(kInvalid)
+        .text("lblc", "")
+        .focus("cmdcalcola"),
+    Row("frmfiloverticale", {"txtd=-2", "txtl=-10", "click:cmdcalcola"})
+        .why("two negative sizes pass the product test")
+        .message(kInvalid)
+        .text("lblc", ""),
+    Row("frmfiloverticale", {"txtd=2", "txtl=10", "click:cmdcalcola", "txtl=1"}).text("lblc", ""),
+};
+
+TEST(LinesConstants, Rows) { play(kConstants); }
+
+// ------------------------------------------------------- electrical length
+
+Row lengths(const char* mhz, int cable, const char* air, const char* wave, const char* half,
+            const char* threeHalves, std::source_location where = std::source_location::current()) {
+  return Row("frmlungelettrica", {"click:Option1:" + std::to_string(cable), std::string("txtinput=") + mhz}, where)
+      .why(std::string(mhz) + " MHz")
+      .text("lbllungmetri", std::string("CORRISPONDENTI A mt. : ") + air)
+      .text("lbllungelettrici", std::string("PARI A ONDA ELETTRICA  : ") + wave)
+      .text("lbltrattidilinea", half)
+      .text("lbltrattidilinea1", wave)
+      .text("lbltrattidilinea2", threeHalves)
+      .shown({"Frame2"});
+}
+
+const Row kLengths[] = {
+    Row("frmlungelettrica", {}).selected("Option1", 0).focus("Option1(0)").hidden({"Frame2"}),
+    lengths("14.2", 0, "21,127", "13,944", "6,972", "20,916"),
+    lengths("1.85", 0, "162,162", "107,027", "53,5135", "160,5405"),
+    lengths("3.65", 1, "82,192", "65,754", "32,877", "98,631"),
+    lengths("7.1", 0, "42,254", "27,888", "13,944", "41,832"),
+    lengths("28.5", 1, "10,526", "8,421", "4,2105", "12,6315"),
+    lengths("50.15", 0, "5,982", "3,948", "1,974", "5,922"),
+    lengths("144.3", 0, "2,079", "1,372", "0,686", "2,058"),
+    lengths("432.2", 1, "0,694", "0,555", "0,2775", "0,8325"),
+    Row("frmlungelettrica", {"txtinput=1", "txtinput=14", "txtinput=14.", "txtinput=14.2"})
+        .why("typed key by key")
+        .text("lbltrattidilinea1", "13,944"),
+    Row("frmlungelettrica", {"txtinput=14.2", "click:Option1:1"})
+        .why("another cable empties the frequency and hides the lengths")
+        .text("txtinput", "")
+        .hidden({"Frame2"}),
+    Row("frmlungelettrica", {"txtinput=14.2", "txtinput=0"}).hidden({"Frame2"}),
+    Row("frmlungelettrica", {"txtinput=14.2", "txtinput=-7"}).hidden({"Frame2"}),
+    Row("frmlungelettrica", {"txtinput=14.2", "txtinput=abc"}).hidden({"Frame2"}),
+    Row("frmlungelettrica", {"txtinput=14.2", "txtinput=1e-320"})
+        .why("a wavelength too long to show hides the lengths")
+        .hidden({"Frame2"}),
+    Row("frmlungelettrica", {"txtinput=14,2"}).why("a comma ends the number: 14 MHz").text("lbltrattidilinea1", "14,143"),
+};
+
+TEST(LinesElectricalLength, Rows) { play(kLengths); }
+
+// -------------------------------------------------------------------- SWR
+
+Row swr(const char* s, const char* high, const char* low, const char* pr, const char* pt, const char* gamma,
+        const char* rl, std::source_location where = std::source_location::current()) {
+  return Row("frmros", {std::string("txtros=") + s}, where)
+      .why(std::string("SWR ") + s)
+      .text("lblimpedenza", std::string("IMPEDENZA DELL'ANTENNA =  ") + high + " o " + low + " ohm")
+      .text("lblwattriflessi", std::string("PERCENTUALE DELL'ENERGIA RIFLESSA =  ") + pr + " %")
+      .text("lblwattirradiati", std::string("PERCENTUALE DELL'ENERGIA IRRADIATA =  ") + pt + " %")
+      .text("lblcoeffriflessione", std::string("COEFFICIENTE DI RIFLESSIONE = ") + gamma)
+      .text("lblreturnloss", rl)
+      .shown({"Frame1"});
+}
+
+const Row kSwr[] = {
+    Row("frmros", {}).focus("txtros").hidden({"Frame1"}),
+    swr("1", "50,0", "50,0", "0,0", "100,00", "0,00", "RETURN LOSS TENDENTE A INFINITO"),
+    swr("2", "100,0", "25,0", "11,1", "88,90", "0,33", "RETURN LOSS = 9,54"),
+    swr("1.5", "75,0", "33,3", "4,0", "96,00", "0,20", "RETURN LOSS = 13,98"),
+    swr("3", "150,0", "16,7", "25,0", "75,00", "0,50", "RETURN LOSS = 6,02"),
+    swr("1.2", "60,0", "41,7", "0,8", "99,20", "0,09", "RETURN LOSS = 20,83"),
+    swr("10", "500,0", "5,0", "66,9", "33,10", "0,82", "RETURN LOSS = 1,74"),
+    Row("frmros", {"txtros=1"}).text("lblcoeffriflessione", "COEFFICIENTE DI RIFLESSIONE = 0,00"),
+    Row("frmros", {"txtros=1", "txtros=1."})
+        .why("the point alone still reads 1")
+        .text("lblreturnloss", "RETURN LOSS TENDENTE A INFINITO"),
+    Row("frmros", {"txtros=1", "txtros=1.", "txtros=1.5"}).text("lblreturnloss", "RETURN LOSS = 13,98"),
+    Row("frmros", {"txtros=2", "txtros="}).why("emptied").hidden({"Frame1"}),
+    Row("frmros", {"txtros=2", "txtros=0.5"}).why("below 1").hidden({"Frame1"}),
+    Row("frmros", {"txtros=2", "txtros=1e308"}).why("an impedance too large to show").hidden({"Frame1"}),
+};
+
+TEST(LinesSwr, Rows) { play(kSwr); }
+
 // ---------------------------------------------------------- cable catalogue
 
 // The catalogue as printed on the data sheet: name and its eight columns.
