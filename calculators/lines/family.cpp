@@ -1,0 +1,11 @@
+// The windows of this family, one line each, in the order of the registry.
+#include "calculators/families.h"
+
+#define LINES_WINDOWS(X) \
+  X(frmadattatoriLC) \
+  X(frmpinetwork) \
+  X(frmtappedcapacitormanu) \
+  X(frmtappedcapacitorauto) \
+  X(frmreteadattamento) \
+
+VM_FAMILY(addLines, LINES_WINDOWS)
