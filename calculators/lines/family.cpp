@@ -7,5 +7,12 @@
   X(frmtappedcapacitormanu) \
   X(frmtappedcapacitorauto) \
   X(frmreteadattamento) \
+  X(frmadattatori) \
+  X(frmesempiadattatori) \
+  X(frmtrasformatubi) \
+  X(frmgammamatch) \
+  X(frmhairpin) \
+  X(frmbaluncoax1quarto) \
+  X(frmbaluncoax3quarti) \
 
 VM_FAMILY(addLines, LINES_WINDOWS)

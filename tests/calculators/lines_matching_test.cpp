@@ -422,5 +422,376 @@ const Row kShortAntennaRows[] = {
 
 TEST(LinesMatching, ShortAntennaNetwork) { play(kShortAntennaRows); }
 
+// -------------------------------------------- quarter-wave coaxial line
+
+const Row kQuarterWaveRows[] = {
+    Row("frmadattatori", {})
+        .why("opens on the 52 ohm feed line")
+        .selected("Option1", 0)
+        .focus("Option1(0)")
+        .text("lbllung", "1/4 LAMBDA"),
+    Row("frmadattatori", {"txtf=14.2", "txtimpantenna=112", "click:cmdcalcola"})
+        .why("20 m, 112 ohm antenna on 52 ohm cable")
+        .text("lblimpadattatore", "IMPEDENZA DELL'ADATTATORE : OHM  76,3")
+        .text("lbllunghezza", "LUNGHEZZA DELLO SPEZZONE : mt.  3,49")
+        .text("lbllung", "3,49 mt.")
+        .text("lblimpantenna", "112 Ohm")
+        .text("lblimplinea", "52  Ohm"),
+    Row("frmadattatori", {"click:Option1:1", "txtf=14.2", "txtimpantenna=52", "click:cmdcalcola"})
+        .why("52 ohm antenna on 75 ohm cable")
+        .text("lblimpadattatore", "IMPEDENZA DELL'ADATTATORE : OHM  62,4")
+        .text("lbllunghezza", "LUNGHEZZA DELLO SPEZZONE : mt.  4,23")
+        .text("lblimplinea", "75  Ohm"),
+    Row("frmadattatori", {"click:Option1:1", "txtf=7.05", "txtimpantenna=300", "click:cmdcalcola"})
+        .why("40 m folded dipole on 75 ohm: a whole impedance keeps its decimal")
+        .text("lblimpadattatore", "IMPEDENZA DELL'ADATTATORE : OHM  150,0")
+        .text("lbllung", "8,51 mt."),
+    Row("frmadattatori", {"txtf=1.85", "txtimpantenna=25", "click:cmdcalcola"})
+        .why("160 m")
+        .text("lblimpadattatore", "IMPEDENZA DELL'ADATTATORE : OHM  36,1")
+        .text("lbllung", "26,76 mt."),
+    Row("frmadattatori", {"txtf=145", "txtimpantenna=200", "click:cmdcalcola"})
+        .why("2 m")
+        .text("lblimpadattatore", "IMPEDENZA DELL'ADATTATORE : OHM  102,0")
+        .text("lbllung", "0,34 mt."),
+    Row("frmadattatori", {"click:Option1:1", "txtf=432.5", "txtimpantenna=100", "click:cmdcalcola"})
+        .why("70 cm")
+        .text("lblimpadattatore", "IMPEDENZA DELL'ADATTATORE : OHM  86,6")
+        .text("lbllung", "0,14 mt."),
+    Row("frmadattatori", {"txtimpantenna=52", "click:cmdcalcola"})
+        .why("no adapter needed, tested before the missing frequency")
+        .message("NON OCCORRE ADATTATORE|MESSAGGIO DI AVVISO|warning")
+        .focus("txtimpantenna"),
+    Row("frmadattatori", {"txtimpantenna=112", "click:cmdcalcola"})
+        .message(kMissing)
+        .focus("txtf"),
+    Row("frmadattatori", {"txtf=14.2", "txtimpantenna=-112", "click:cmdcalcola"})
+        .why("a negative product does nothing")
+        .text("lblimpadattatore", "")
+        .focus("cmdcalcola"),
+    Row("frmadattatori", {"txtf=-14.2", "txtimpantenna=-112", "click:cmdcalcola"})
+        .why("two negative factors: no real adapter impedance")
+        .message(kInvalid)
+        .text("lblimpadattatore", "")
+        .focus("cmdcalcola"),
+    Row("frmadattatori", {"txtf=14.2", "txtimpantenna=112", "click:cmdcalcola", "txtf=21"})
+        .why("a new frequency empties the length and the adapter, not the antenna end")
+        .text("lblimpadattatore", "")
+        .text("lbllunghezza", "")
+        .text("lbllung", "")
+        .text("lblimpantenna", "112 Ohm")
+        .text("lblimplinea", "52  Ohm"),
+    Row("frmadattatori", {"txtf=14.2", "txtimpantenna=112", "click:cmdcalcola", "txtimpantenna=100"})
+        .why("a new antenna empties its end and keeps the piece's length")
+        .text("lblimpadattatore", "")
+        .text("lbllunghezza", "")
+        .text("lblimpantenna", "")
+        .text("lbllung", "3,49 mt."),
+    Row("frmadattatori", {"txtf=14.2", "txtimpantenna=112", "click:cmdcalcola", "click:Option1:1"})
+        .why("another cable empties the results; the piece keeps its length")
+        .text("lblimpadattatore", "")
+        .text("lbllunghezza", "")
+        .text("lblimpantenna", "")
+        .text("lblimplinea", "")
+        .text("lbllung", "3,49 mt.")
+        .text("txtf", "14.2"),
+    Row("frmadattatori", {"click:cmdchiamacavi"}).effects({"open frmcaviRG modeless"}),
+    Row("frmadattatori", {"click:cmdchiamaesempi"}).effects({"open frmesempiadattatori modeless"}),
+};
+
+TEST(LinesMatching, QuarterWaveLine) { play(kQuarterWaveRows); }
+
+const std::vector<std::string> kExampleLengths = {"lbllunghezza1", "lbllunghezza2", "lbllunghezza3"};
+
+const Row kExampleRows[] = {
+    Row("frmesempiadattatori", {})
+        .why("opens on the 52 ohm cable; the pieces show their design caption")
+        .selected("Option1", 0)
+        .text("lbllunghezza1", "1/4 LAMBDA")
+        .shown(kExampleLengths)
+        .hidden({"Frame2"}),
+    Row("frmesempiadattatori", {"click:Option1:1", "txtfrequenza=28"})
+        .why("75 ohm cable on 10 m")
+        .text("lbllunghezza1", "2,14 mt.")
+        .text("lbllunghezza2", "2,14 mt.")
+        .text("lbllunghezza3", "2,14 mt.")
+        .text("lblzant1", "27 OHM")
+        .text("lblzant2", "432 OHM")
+        .text("lblzant3", "27 OHM")
+        .shown({"Frame2", "lbllunghezza1", "lbllunghezza2", "lbllunghezza3"}),
+    Row("frmesempiadattatori", {"txtfrequenza=14.2"})
+        .why("52 ohm cable on 20 m")
+        .text("lbllunghezza2", "3,49 mt.")
+        .text("lblzant1", "13 OHM")
+        .text("lblzant2", "208 OHM")
+        .text("lblzant3", "13 OHM"),
+    Row("frmesempiadattatori", {"click:Option1:1", "txtfrequenza=145"})
+        .why("2 m")
+        .text("lbllunghezza3", "0,41 mt."),
+    Row("frmesempiadattatori", {"txtfrequenza=.5"})
+        .why("a whole length shows no decimals")
+        .text("lbllunghezza1", "99 mt."),
+    Row("frmesempiadattatori", {"txtfrequenza=7", "txtfrequenza=7.", "txtfrequenza=7.1"})
+        .why("live, keystroke by keystroke")
+        .text("lbllunghezza1", "6,97 mt."),
+    Row("frmesempiadattatori", {"txtfrequenza=7.1", "txtfrequenza="})
+        .why("emptying the frequency hides every result")
+        .hidden({"Frame2", "lbllunghezza1", "lbllunghezza2", "lbllunghezza3"}),
+    Row("frmesempiadattatori", {"txtfrequenza=-7"})
+        .hidden({"Frame2", "lbllunghezza1"}),
+    Row("frmesempiadattatori", {"txtfrequenza=7.1", "click:Option1:1"})
+        .why("another cable empties the frequency and hides the results")
+        .text("txtfrequenza", "")
+        .hidden({"Frame2", "lbllunghezza1", "lbllunghezza2", "lbllunghezza3"})
+        .selected("Option1", 1),
+    Row("frmesempiadattatori", {"txtfrequenza=abc"})
+        .why("what is not a number reads as 0")
+        .hidden({"Frame2", "lbllunghezza2"}),
+    Row("frmesempiadattatori", {"click:cmdchiamacavi"}).effects({"open frmcaviRG modeless"}),
+};
+
+TEST(LinesMatching, WorkedExamples) { play(kExampleRows); }
+
+// ------------------------------------------------------- concentric tubes
+
+const Row kTubeRows[] = {
+    Row("frmtrasformatubi", {"txtzant=200", "txtfrequenza=432", "click:cmdcalcola"})
+        .why("70 cm, 200 ohm antenna")
+        .text("lblimprichiesta", " L'IMPEDENZA RICHIESTA DAL TRASFORMATORE E' 100,0 OHM"),
+    Row("frmtrasformatubi", {"txtzant=200", "txtfrequenza=432", "click:cmdcalcola", "txtd1=20", "txtd2=3.8",
+                             "click:cmdcalcola1"})
+        .why("the tubes of the example")
+        .text("lblimpottenuta", "L'IMPEDENZA OTTENUTA E' 99,5 OHM")
+        .text("lbllunghezza", "IL TRASFORMATORE E' LUNGO cm. 17,3")
+        .text("lbld1", "20 mm")
+        .text("lbld2", "3,8 mm")
+        .text("lbllung", "17,3 cm"),
+    Row("frmtrasformatubi", {"txtzant=300", "txtfrequenza=145", "click:cmdcalcola", "txtd1=30", "txtd2=4",
+                             "click:cmdcalcola1"})
+        .why("2 m")
+        .text("lblimprichiesta", " L'IMPEDENZA RICHIESTA DAL TRASFORMATORE E' 122,5 OHM")
+        .text("lblimpottenuta", "L'IMPEDENZA OTTENUTA E' 120,8 OHM")
+        .text("lbllung", "51,7 cm"),
+    Row("frmtrasformatubi", {"txtzant=100", "txtfrequenza=1296", "click:cmdcalcola", "txtd1=12", "txtd2=5",
+                             "click:cmdcalcola1"})
+        .why("23 cm")
+        .text("lblimprichiesta", " L'IMPEDENZA RICHIESTA DAL TRASFORMATORE E' 70,7 OHM")
+        .text("lblimpottenuta", "L'IMPEDENZA OTTENUTA E' 52,5 OHM")
+        .text("lbllunghezza", "IL TRASFORMATORE E' LUNGO cm. 5,8"),
+    Row("frmtrasformatubi", {"txtzant=200", "txtfrequenza=432", "click:cmdcalcola", "txtfrequenza=145",
+                             "txtd1=20", "txtd2=3.8", "click:cmdcalcola1"})
+        .why("the second step keeps the frequency of the first")
+        .text("lbllunghezza", "IL TRASFORMATORE E' LUNGO cm. 17,3")
+        .text("lblimprichiesta", " L'IMPEDENZA RICHIESTA DAL TRASFORMATORE E' 100,0 OHM"),
+    Row("frmtrasformatubi", {"txtzant=200", "txtfrequenza=432", "txtd1=20", "txtd2=3.8", "click:cmdcalcola1"})
+        .why("the second step first: nothing kept yet")
+        .message(kMissing)
+        .text("lblimpottenuta", "")
+        .focus("txtzant"),
+    Row("frmtrasformatubi", {"txtzant=200", "txtfrequenza=432", "click:cmdcalcola", "txtd1=20", "txtd2=20",
+                             "click:cmdcalcola1"})
+        .message("DIAMETRI NON CORRETTI|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd1"),
+    Row("frmtrasformatubi", {"txtzant=200", "txtfrequenza=432", "click:cmdcalcola", "txtd1=3.8", "txtd2=20",
+                             "click:cmdcalcola1"})
+        .why("the inner tube wider than the outer")
+        .message("DIAMETRI NON CORRETTI|MESSAGGIO DI ERRORE|warning")
+        .focus("txtd1"),
+    Row("frmtrasformatubi", {"txtzant=200", "click:cmdcalcola"})
+        .message(kMissing)
+        .focus("txtzant"),
+    Row("frmtrasformatubi", {"txtzant=200", "txtfrequenza=432", "click:cmdcalcola", "txtfrequenza=",
+                             "click:cmdcalcola", "txtd1=20", "txtd2=3.8", "click:cmdcalcola1"})
+        .why("a first step stopped at its message still keeps what it read")
+        .message(kMissing)
+        .message(kMissing)
+        .text("lblimprichiesta", " L'IMPEDENZA RICHIESTA DAL TRASFORMATORE E' 100,0 OHM")
+        .text("lblimpottenuta", ""),
+    Row("frmtrasformatubi", {"txtzant=-200", "txtfrequenza=-432", "click:cmdcalcola"})
+        .why("two negative factors: no real impedance")
+        .message(kInvalid)
+        .text("lblimprichiesta", ""),
+    Row("frmtrasformatubi", {"txtzant=200", "txtfrequenza=-432", "click:cmdcalcola", "txtzant=200",
+                             "txtfrequenza=432", "txtd1=20", "txtd2=-3.8", "click:cmdcalcola1"})
+        .why("a negative d2 with the negative frequency kept by the first step: no real impedance")
+        .message(kMissing)
+        .message(kInvalid)
+        .text("lblimpottenuta", "")
+        .text("lbld2", "d2")
+        .focus("cmdcalcola1"),
+};
+
+TEST(LinesMatching, ConcentricTubes) { play(kTubeRows); }
+
+// -------------------------------------------------------------- gamma match
+
+const Row kGammaRows[] = {
+    Row("frmgammamatch", {"txtfrequenza=7.1", "click:cmdcalcola"})
+        .why("40 m")
+        .text("lbllunghezza", "cm. 263,9")
+        .text("lbldistanza", "spaziatura cm 29,6")
+        .text("lbllambda", "VALORE DI LAMBDA = mt. 42,2")
+        .text("lblpf", "CONDENSATORE = pF  296")
+        .text("lblcavo", "USANDO L'RG 8/213 COME CONDENSATORE LA LUNGHEZZA E' cm. 306")
+        .text("lbldiametri", "IL DIAMETRO DELLO STUB E' 1/2 - 1/4 IL DIAMETRO DEL RADIATORE")
+        .text("lblc", "296 pF"),
+    Row("frmgammamatch", {"txtfrequenza=14.2", "click:cmdcalcola"})
+        .why("20 m: a whole rod keeps the separator of its pattern")
+        .text("lbllunghezza", "cm. 132,")
+        .text("lbldistanza", "spaziatura cm 14,8")
+        .text("lbllambda", "VALORE DI LAMBDA = mt. 21,1")
+        .text("lblpf", "CONDENSATORE = pF  148")
+        .text("lblcavo", "USANDO L'RG 8/213 COME CONDENSATORE LA LUNGHEZZA E' cm. 154"),
+    Row("frmgammamatch", {"txtfrequenza=28.5", "click:cmdcalcola"})
+        .why("10 m")
+        .text("lbllunghezza", "cm. 65,7")
+        .text("lbldistanza", "spaziatura cm 7,4")
+        .text("lblc", "74 pF")
+        .text("lblcavo", "USANDO L'RG 8/213 COME CONDENSATORE LA LUNGHEZZA E' cm. 77"),
+    Row("frmgammamatch", {"txtfrequenza=144.3", "click:cmdcalcola"})
+        .why("2 m")
+        .text("lbllunghezza", "cm. 13,")
+        .text("lbldistanza", "spaziatura cm 1,5")
+        .text("lbllambda", "VALORE DI LAMBDA = mt. 2,1")
+        .text("lblpf", "CONDENSATORE = pF  15")
+        .text("lblcavo", "USANDO L'RG 8/213 COME CONDENSATORE LA LUNGHEZZA E' cm. 16"),
+    Row("frmgammamatch", {"txtfrequenza=1.85", "click:cmdcalcola"})
+        .why("160 m: no grouping in the pattern")
+        .text("lbllunghezza", "cm. 1012,8")
+        .text("lblpf", "CONDENSATORE = pF  1135")
+        .text("lblcavo", "USANDO L'RG 8/213 COME CONDENSATORE LA LUNGHEZZA E' cm. 1171"),
+    Row("frmgammamatch", {"txtfrequenza=840", "click:cmdcalcola"})
+        .why("2.5 pF rounds to the even 2")
+        .text("lblpf", "CONDENSATORE = pF  2")
+        .text("lblcavo", "USANDO L'RG 8/213 COME CONDENSATORE LA LUNGHEZZA E' cm. 3")
+        .text("lbllambda", "VALORE DI LAMBDA = mt. 0,4"),
+    Row("frmgammamatch", {"txtfrequenza=600", "click:cmdcalcola"})
+        .why("3.5 pF rounds to the even 4")
+        .text("lblpf", "CONDENSATORE = pF  4")
+        .text("lblcavo", "USANDO L'RG 8/213 COME CONDENSATORE LA LUNGHEZZA E' cm. 5"),
+    Row("frmgammamatch", {"click:cmdcalcola"})
+        .message("MANCA INPUT|MESSAGGIO DI ERRORE|warning")
+        .text("lbllunghezza", "STUB")
+        .focus("txtfrequenza"),
+    Row("frmgammamatch", {"txtfrequenza=7.1", "click:cmdcalcola", "txtfrequenza=-7", "click:cmdcalcola"})
+        .why("a refused frequency keeps the earlier results")
+        .message("MANCA INPUT|MESSAGGIO DI ERRORE|warning")
+        .text("lblc", "296 pF")
+        .focus("txtfrequenza"),
+    Row("frmgammamatch", {"txtfrequenza=7.1", "click:cmdcalcola", "txtfrequenza=14"})
+        .why("typing changes no result")
+        .text("lblc", "296 pF"),
+};
+
+TEST(LinesMatching, GammaMatch) { play(kGammaRows); }
+
+// ----------------------------------------------------------------- hairpin
+
+const Row kHairpinRows[] = {
+    Row("frmhairpin", {})
+        .text("txtRA", "30")
+        .text("txtdistanza", "37")
+        .text("txtdiametro", "6")
+        .text("lbllung", "lunghezza")
+        .hidden({"Frame1"})
+        .focus("txtfrequenza"),
+    Row("frmhairpin", {"txtfrequenza=14.2", "txtRS=50", "click:cmdcalcola"})
+        .why("the design values on 20 m")
+        .text("lbld", "6 mm")
+        .text("lbls", "37")
+        .text("lbllung", "636,7 mm")
+        .text("lblxl", "L'HAIRPIN DOVRA' AVERE UNA REATTANZA DI OHM 61,2")
+        .text("lblz", "L'HAIRPIN HA UNA IMPEDENZA DI OHM 301,1")
+        .text("lbllunghezza", "L'HAIRPIN DOVRA' AVERE UNA LUNGHEZZA DI cm 63,67")
+        .shown({"Frame1"}),
+    Row("frmhairpin", {"txtfrequenza=28.5", "txtRA=25", "txtRS=50", "click:cmdcalcola"})
+        .why("10 m")
+        .text("lbllung", "259,0 mm")
+        .text("lblxl", "L'HAIRPIN DOVRA' AVERE UNA REATTANZA DI OHM 50,0")
+        .text("lbllunghezza", "L'HAIRPIN DOVRA' AVERE UNA LUNGHEZZA DI cm 25,90"),
+    Row("frmhairpin", {"txtfrequenza=50.15", "txtRS=50", "txtdistanza=20", "txtdiametro=4", "click:cmdcalcola"})
+        .why("6 m")
+        .text("lbllung", "196,7 mm")
+        .text("lblz", "L'HAIRPIN HA UNA IMPEDENZA DI OHM 276,0")
+        .text("lbls", "20")
+        .text("lbld", "4 mm"),
+    Row("frmhairpin", {"txtfrequenza=7.1", "txtRA=35", "txtRS=75", "txtdistanza=50", "txtdiametro=10",
+                       "click:cmdcalcola"})
+        .why("40 m: a long hairpin grouped by thousands")
+        .text("lbllung", "1.591,7 mm")
+        .text("lblxl", "L'HAIRPIN DOVRA' AVERE UNA REATTANZA DI OHM 70,2")
+        .text("lbllunghezza", "L'HAIRPIN DOVRA' AVERE UNA LUNGHEZZA DI cm 159,17"),
+    Row("frmhairpin", {"txtfrequenza=14.2", "txtRS=30", "click:cmdcalcola"})
+        .message("RES.RADIAZIONE SEMPRE < IMP.LINEA|MESSAGGIO DI ERRORE|warning")
+        .hidden({"Frame1"})
+        .focus("txtRA"),
+    Row("frmhairpin", {"txtfrequenza=14.2", "click:cmdcalcola"})
+        .message(kMissing)
+        .focus("txtfrequenza"),
+    Row("frmhairpin", {"txtfrequenza=14.2", "txtRS=50", "txtdiametro=-6", "click:cmdcalcola"})
+        .why("a negative diameter is missing data")
+        .message(kMissing)
+        .focus("txtfrequenza"),
+    Row("frmhairpin", {"txtfrequenza=14.2", "txtRS=50", "click:cmdcalcola", "txtRS=30", "click:cmdcalcola"})
+        .why("a later message leaves the results and the frame in place")
+        .message("RES.RADIAZIONE SEMPRE < IMP.LINEA|MESSAGGIO DI ERRORE|warning")
+        .shown({"Frame1"})
+        .text("lbllung", "636,7 mm"),
+    Row("frmhairpin", {"txtfrequenza=14.2", "txtRA=-50", "txtRS=-30", "click:cmdcalcola"})
+        .why("two negative resistances: no real reactance")
+        .message(kInvalid)
+        .hidden({"Frame1"})
+        .text("lbllung", "lunghezza"),
+};
+
+TEST(LinesMatching, Hairpin) { play(kHairpinRows); }
+
+// ------------------------------------------------------------ coaxial baluns
+
+const Row kBalunRows[] = {
+    Row("frmbaluncoax1quarto", {})
+        .why("opens on the 50 ohm cable with the design caption")
+        .selected("Option1", 0)
+        .text("lbllunghezza", "1/4 LAMBDA")
+        .shown({"lbllunghezza"}),
+    Row("frmbaluncoax1quarto", {"txtfrequenza=14.2"}).text("lbllunghezza", "3,49 mt."),
+    Row("frmbaluncoax1quarto", {"txtfrequenza=3.65"}).why("80 m").text("lbllunghezza", "13,56 mt."),
+    Row("frmbaluncoax1quarto", {"click:Option1:1", "txtfrequenza=7.1"}).why("75 ohm cable").text("lbllunghezza",
+                                                                                                 "8,45 mt."),
+    Row("frmbaluncoax1quarto", {"txtfrequenza=1", "txtfrequenza=14", "txtfrequenza=145"})
+        .why("live, keystroke by keystroke")
+        .text("lbllunghezza", "0,34 mt."),
+    Row("frmbaluncoax1quarto", {"txtfrequenza=14.2", "txtfrequenza="}).hidden({"lbllunghezza"}),
+    Row("frmbaluncoax1quarto", {"txtfrequenza=14.2", "click:Option1:1"})
+        .why("another cable empties the frequency and hides the length")
+        .text("txtfrequenza", "")
+        .hidden({"lbllunghezza"}),
+    Row("frmbaluncoax1quarto", {"click:cmdchiamacavi"}).effects({"open frmcaviRG modeless"}),
+
+    Row("frmbaluncoax3quarti", {})
+        .text("lbllunghezza", "1/4 LAMBDA")
+        .text("lbllunghezza1", "3/4 LAMBDA")
+        .shown({"lbllunghezza", "lbllunghezza1"}),
+    Row("frmbaluncoax3quarti", {"txtfrequenza=14.2"})
+        .why("the example: three times the rounded quarter wave")
+        .text("lbllunghezza", "3,49 mt.")
+        .text("lbllunghezza1", "10,47 mt."),
+    Row("frmbaluncoax3quarti", {"click:Option1:1", "txtfrequenza=28.5"})
+        .text("lbllunghezza", "2,11 mt.")
+        .text("lbllunghezza1", "6,33 mt."),
+    Row("frmbaluncoax3quarti", {"txtfrequenza=1.85"})
+        .why("160 m")
+        .text("lbllunghezza", "26,76 mt.")
+        .text("lbllunghezza1", "80,28 mt."),
+    Row("frmbaluncoax3quarti", {"txtfrequenza=145"}).text("lbllunghezza1", "1,02 mt."),
+    Row("frmbaluncoax3quarti", {"txtfrequenza=14.2", "txtfrequenza="}).hidden({"lbllunghezza", "lbllunghezza1"}),
+    Row("frmbaluncoax3quarti", {"txtfrequenza=14.2", "click:Option1:1"})
+        .text("txtfrequenza", "")
+        .hidden({"lbllunghezza", "lbllunghezza1"}),
+    Row("frmbaluncoax3quarti", {"click:cdmesci"}).effects({"close"}).open(false),
+};
+
+TEST(LinesMatching, CoaxialBaluns) { play(kBalunRows); }
+
 }  // namespace
 }  // namespace vm::test
