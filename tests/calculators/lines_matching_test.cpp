@@ -186,6 +186,14 @@ const Row kPiRows[] = {
         .text("lblbw", "LA BANDA PASSANTE E'  KHz  2375")
         .text("lblc1", "44,63 pF")
         .text("lblc2", "218,46 pF"),
+    Row("frmpinetwork", {"txtinput=1500", "txtfrequenza=23.7", "txtq=12", "click:cmdcalcola"})
+        .why("a 0.97 uH coil rounds to 1.0 and stays in microhenry")
+        .text("lblbobina", "L'INDUTTANZA E' 1,0  µHENRY")
+        .text("lbll", "1,0µH"),
+    Row("frmpinetwork", {"txtinput=1500", "txtfrequenza=24.5", "txtq=12", "click:cmdcalcola"})
+        .why("a 0.94 uH coil rounds to 0.9 and goes to nanohenry")
+        .text("lblbobina", "L'INDUTTANZA E' 938 nanoHENRY")
+        .text("lbll", "938 nanoH"),
     Row("frmpinetwork", {"txtinput=200", "txtfrequenza=145", "click:cmdcalcola"})
         .why("2 m: a 27 nH coil does not read as 0")
         .text("lblbobina", "L'INDUTTANZA E' 27 nanoHENRY")
