@@ -2,6 +2,18 @@
 #include "calculators/families.h"
 
 #define LINES_WINDOWS(X) \
+  X(frmadattatoriLC) \
+  X(frmpinetwork) \
+  X(frmtappedcapacitormanu) \
+  X(frmtappedcapacitorauto) \
+  X(frmreteadattamento) \
+  X(frmadattatori) \
+  X(frmesempiadattatori) \
+  X(frmtrasformatubi) \
+  X(frmgammamatch) \
+  X(frmhairpin) \
+  X(frmbaluncoax1quarto) \
+  X(frmbaluncoax3quarti) \
   X(frmimpedenza) \
   X(frmbifilareaperta) \
   X(frmbifilareterra) \
