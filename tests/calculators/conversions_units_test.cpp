@@ -500,6 +500,12 @@ const Row kLocator[] = {
     Row("frmwwl", {"txtlongr=200", "click:cmdcalcola"})
         .why("beyond 180 degrees: letters past R, shown as they come out")
         .text("lblwwl", "il WORLD WIDE LOCATOR è :  TJ00AA"),
+    Row("frmwwl", {"txtlatgr=1400", "click:cmdcalcola"})
+        .why("a character of the code page beyond the letters")
+        .text("lblwwl", "il WORLD WIDE LOCATOR è :  JÖ00AA"),
+    Row("frmwwl", {"txtlatgr=540", "click:cmdcalcola"})
+        .why("code 128 of the code page is the euro sign")
+        .text("lblwwl", "il WORLD WIDE LOCATOR è :  J€00AA"),
     Row("frmwwl", {"txtlongr=11", "click:cmdcalcola", "txtlongr=5000", "click:cmdcalcola"})
         .why("no character for so far a longitude")
         .message(kInvalid)
