@@ -6,5 +6,24 @@
   X(frmdBW) \
   X(frmdBmicrovolt) \
   X(frmvoltwatt) \
+  X(frmvolt) \
+  X(frmleggediohm) \
+  X(frmcorralternata) \
+  X(frmmisureinglesi) \
+  X(frmaltreconversioni) \
+  X(frmmils) \
+  X(frmawg) \
+  X(frmsezione) \
+  X(frmtemperatura) \
+  X(frmradianti) \
+  X(frmfrequenzametri) \
+  X(frmpeso) \
+  X(frmddpcontatto) \
+  X(frmcoordinate) \
+  X(frmwwl) \
+  X(frmlunghezzafilo) \
+  X(frmresistenzadc) \
+  X(frmresistenzarf) \
+  X(frmresistività) \
 
 VM_FAMILY(addConversions, CONVERSIONS_WINDOWS)

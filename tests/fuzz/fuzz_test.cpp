@@ -132,8 +132,21 @@ TEST_P(Fuzz, RandomEventsNeverBreakAWindow) {
   }
 }
 
+// A test name takes letters, digits and underscores only: an accented form
+// name (frmresistività) has its other bytes spelt out in hex.
 std::string nameOf(const ::testing::TestParamInfo<std::size_t>& info) {
-  return std::string(calculators()[info.param].form);
+  std::string out;
+  for (unsigned char c : calculators()[info.param].form) {
+    if (std::isalnum(c) || c == '_') {
+      out += static_cast<char>(c);
+    } else {
+      static const char* const hex = "0123456789ABCDEF";
+      out += '_';
+      out += hex[c >> 4];
+      out += hex[c & 15];
+    }
+  }
+  return out;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, Fuzz, ::testing::Range<std::size_t>(0, calculators().size()), nameOf);

@@ -27,6 +27,18 @@ const std::map<std::string, int> kOpenWithOption = {
     {"frmimpanodica", 0}, {"frmtrasfuscita", 0},
 };
 
+// Of those, windows whose opening reaction itself sends the focus on (an
+// emptied input that is live takes it): the control that ends with it.
+const std::map<std::string, std::string> kFocusMovedOnOpening = {
+    {"frmmils", "txtinput"},
+    {"frmfrequenzametri", "txtinput"},
+};
+
+// Windows that no menu command opens: only other windows do.
+const std::set<std::string> kCompanionsOnly = {
+    "frmavvertenza", "frmhelpcondensatore", "frminfoloop", "frmaltreconversioni", "frmwwl", "frmuniel",
+};
+
 TEST(Registry, NamesAreUniqueAndMatchTheirWindows) {
   std::set<std::string> seen;
   for (const auto& e : calculators()) {
@@ -39,7 +51,7 @@ TEST(Registry, NamesAreUniqueAndMatchTheirWindows) {
 
 TEST(Registry, EveryWindowIsReachableFromTheMenuOrACompanion) {
   for (const auto& e : calculators()) {
-    if (e.form == "frmawg" || e.form == "frmavvertenza") continue;
+    if (kCompanionsOnly.count(std::string(e.form))) continue;
     EXPECT_TRUE(catalogueMode(e.form).has_value()) << e.form << " has no menu command";
   }
 }
@@ -64,7 +76,10 @@ TEST(Registry, TheFocusRuleOnOpening) {
     }
     ASSERT_TRUE(startsUnselected) << e.form << " should start with an unselected option group";
     EXPECT_EQ(f->state(first).selected, it->second) << e.form;
-    EXPECT_EQ(f->focus(), (Focus{first, it->second})) << e.form;
+    if (auto moved = kFocusMovedOnOpening.find(std::string(e.form)); moved != kFocusMovedOnOpening.end())
+      EXPECT_EQ(f->focus(), (Focus{f->find(moved->second), -1})) << e.form;
+    else
+      EXPECT_EQ(f->focus(), (Focus{first, it->second})) << e.form;
   }
 }
 
