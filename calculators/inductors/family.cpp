@@ -7,5 +7,9 @@
   X(frmbobineuhf) \
   X(frmbobinepiatte) \
   X(frminduttanzafilodiritto) \
+  X(frmbobinamulticircolare) \
+  X(frmmultilayercoil) \
+  X(frmbobinarettangolare) \
+  X(frminduttanzaspirale) \
 
 VM_FAMILY(addInductors, INDUCTORS_WINDOWS)
