@@ -11,5 +11,8 @@
   X(frmmultilayercoil) \
   X(frmbobinarettangolare) \
   X(frminduttanzaspirale) \
+  X(frmvalinduttanza) \
+  X(frmreattanza) \
+  X(frmautorisonanza) \
 
 VM_FAMILY(addInductors, INDUCTORS_WINDOWS)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/harness.h"
 #include "support/rows.h"
@@ -239,6 +240,184 @@ const Row kSpirale[] = {
 };
 
 TEST(InductorsMultilayer, Spirale) { test::play(kSpirale); }
+
+// -------------------------------------------------------- frmvalinduttanza
+
+const Row kValInduttanza[] = {
+    Row("frmvalinduttanza", {})
+        .why("opens on inductance and capacitance known")
+        .selected("Option1", 0)
+        .focus("Option1(0)")
+        .text("lblinput(0)", "INDUTTANZA :")
+        .text("lblumisura(0)", " microH")
+        .text("lblinput(1)", "CAPACITA' :")
+        .text("lblumisura(1)", " pF")
+        .text("lblinput(2)", "FREQUENZA :")
+        .text("lblumisura(2)", " MHz"),
+    Row("frmvalinduttanza", {"txtinput1=1", "txtinput2=100", "click:cmdcalcola"})
+        .why("1 uH with 100 pF")
+        .text("lblinput(3)", "15,9"),
+    Row("frmvalinduttanza", {"txtinput1=0.1", "txtinput2=22.5", "click:cmdcalcola"})
+        .why("a 2 m tank: a whole result keeps the separator of the pattern")
+        .text("lblinput(3)", "106,"),
+    Row("frmvalinduttanza", {"click:Option1:1", "txtinput1=7", "txtinput2=5", "click:cmdcalcola"})
+        .why("40 m, 5 uH: the capacitance")
+        .text("lblinput(0)", "FREQUENZA :")
+        .text("lblinput(1)", "INDUTTANZA :")
+        .text("lblumisura(1)", " microH")
+        .text("lblinput(2)", "CAPACITA' :")
+        .text("lblumisura(2)", " pF")
+        .text("lblinput(3)", "103,265"),
+    Row("frmvalinduttanza", {"click:Option1:1", "txtinput1=1.85", "txtinput2=150", "click:cmdcalcola"})
+        .why("160 m, 150 uH")
+        .text("lblinput(3)", "49,282"),
+    Row("frmvalinduttanza", {"click:Option1:1", "txtinput1=0.1", "txtinput2=0.3", "click:cmdcalcola"})
+        .why("the second input is held in single precision, which shows in a large result")
+        .text("lblinput(3)", "8.433.332,998"),
+    Row("frmvalinduttanza", {"click:Option1:2", "txtinput1=3.6", "txtinput2=470", "click:cmdcalcola"})
+        .why("80 m with 470 pF: the inductance")
+        .text("lblinput(2)", "INDUTTANZA :")
+        .text("lblumisura(2)", " microH")
+        .text("lblinput(3)", "4,154"),
+    Row("frmvalinduttanza", {"click:Option1:2", "txtinput1=7", "txtinput2=103.265", "click:cmdcalcola"})
+        .why("the capacitance found above gives back the 5 uH")
+        .text("lblinput(3)", "5,"),
+    Row("frmvalinduttanza", {"txtinput1=1", "txtinput2=100", "click:cmdcalcola", "txtinput1=2"})
+        .why("typing leaves the result alone")
+        .text("lblinput(3)", "15,9"),
+    Row("frmvalinduttanza", {"txtinput1=1", "txtinput2=100", "click:cmdcalcola", "click:Option1:2"})
+        .why("an option click empties the result")
+        .text("lblinput(3)", ""),
+    Row("frmvalinduttanza", {"txtinput2=100", "click:cmdcalcola"})
+        .why("an empty inductance")
+        .message(kMissing)
+        .focus("txtinput1"),
+    Row("frmvalinduttanza", {"txtinput1=-1", "txtinput2=100", "click:cmdcalcola"})
+        .why("one negative value: a negative product does nothing")
+        .text("lblinput(3)", "")
+        .focus("cmdcalcola"),
+    Row("frmvalinduttanza", {"txtinput1=-1", "txtinput2=-100", "click:cmdcalcola"})
+        .why("two negative values tune nothing")
+        .message(kMissing)
+        .focus("txtinput1")
+        .text("lblinput(3)", ""),
+    Row("frmvalinduttanza", {"click:cmdchiamabobine"}).effects({"move 180 180", "open frmbobine modeless 4100 3000"}),
+    Row("frmvalinduttanza", {"click:cmdchiamatoroidi"}).effects({"move 180 180", "open frmamidon modeless"}),
+};
+
+TEST(InductorsTuning, ValInduttanza) { test::play(kValInduttanza); }
+
+// ------------------------------------------------------------ frmreattanza
+
+const Row kReattanza[] = {
+    Row("frmreattanza", {})
+        .why("opens on the inductive reactance")
+        .selected("Option1", 0)
+        .focus("Option1(0)")
+        .text("lblfantasma", "XL in Ohm = 6,28 x Mhz x induttanza in µH")
+        .text("lblinput(0)", "Mhz")
+        .text("lblinput(1)", "microH")
+        .text("lblinput(2)", "XL Ohm"),
+    Row("frmreattanza", {"txtinput(0)=7", "txtinput(1)=5", "click:cmdcalcola"})
+        .why("5 uH at 7 MHz")
+        .text("lblinput(3)", "219,800"),
+    Row("frmreattanza", {"txtinput(0)=14.2", "txtinput(1)=1.8", "click:cmdcalcola"})
+        .why("1.8 uH on 20 m")
+        .text("lblinput(3)", "160,517"),
+    Row("frmreattanza", {"click:Option1:1", "txtinput(0)=7", "txtinput(1)=100", "click:cmdcalcola"})
+        .why("100 pF at 7 MHz")
+        .text("lblfantasma", "XC in Ohm = 159.000 : (Mhz x pF)")
+        .text("lblinput(1)", "picoF")
+        .text("lblinput(2)", "XC Ohm")
+        .text("lblinput(3)", "227,143"),
+    Row("frmreattanza", {"click:Option1:1", "txtinput(0)=0.435", "txtinput(1)=430", "click:cmdcalcola"})
+        .why("430 pF at 435 kHz, with grouping")
+        .text("lblinput(3)", "850,040"),
+    Row("frmreattanza", {"txtinput(0)=7", "txtinput(1)=5", "click:cmdcalcola", "txtinput(1)=6"})
+        .why("typing empties the result")
+        .text("lblinput(3)", ""),
+    Row("frmreattanza", {"txtinput(0)=7", "txtinput(1)=5", "click:cmdcalcola", "click:Option1:1"})
+        .why("an option click empties the result")
+        .text("lblinput(3)", ""),
+    Row("frmreattanza", {"txtinput(1)=5", "click:cmdcalcola"})
+        .why("no frequency")
+        .message(kMissing)
+        .focus("txtinput(0)"),
+    Row("frmreattanza", {"txtinput(0)=-7", "txtinput(1)=5", "click:cmdcalcola"})
+        .why("a negative frequency")
+        .message(kMissing)
+        .focus("txtinput(0)"),
+    Row("frmreattanza", {"txtinput(0)=-7", "txtinput(1)=-5", "click:cmdcalcola"})
+        .why("two negative values")
+        .message(kMissing)
+        .focus("txtinput(0)")
+        .text("lblinput(3)", ""),
+    Row("frmreattanza", {"click:cmdchiamabobine"}).effects({"move 180 180", "open frmbobine modeless 4100 2800"}),
+    Row("frmreattanza", {"click:cmnesci"}).effects({"close"}).open(false),
+};
+
+TEST(InductorsTuning, Reattanza) { test::play(kReattanza); }
+
+TEST(InductorsTuning, ReattanzaColoursTheChosenKind) {
+  test::Window w("frmreattanza");
+  const auto& colours = [&] { return w.form().state(w.id("Option1")).captionColors; };
+  EXPECT_EQ(colours(), (std::vector<Color>{0xFF0000, 0x000000}));
+  w.click("Option1", 1);
+  EXPECT_EQ(colours(), (std::vector<Color>{0x000000, 0xFF0000}));
+}
+
+// -------------------------------------------------------- frmautorisonanza
+
+const Row kAutoRisonanza[] = {
+    Row("frmautorisonanza", {"txtnr=10", "txtdiametro=20", "txtlunghezza=20", "click:cmdcalcola"})
+        .why("ten turns 20 mm by 20 mm")
+        .text("lblinduttanza", "l'induttanza è µHenry    1,38")
+        .text("lbllunghezzafilo", "il conduttore è lungo cm.  62")
+        .text("lblcp", "la capacità parassita è pF  0,93")
+        .text("lblf", "la frequenza di autorisonanza è MHz  140,488013")
+        .text("lbll", "20 mm")
+        .text("lbld", "20 mm ")
+        .shown({"Frame1"}),
+    Row("frmautorisonanza", {"txtnr=18", "txtdiametro=25", "txtlunghezza=40", "click:cmdcalcola"})
+        .why("a 20 m coil, 18 turns on 25 mm")
+        .text("lblinduttanza", "l'induttanza è µHenry    3,95")
+        .text("lbllunghezzafilo", "il conduttore è lungo cm.  141")
+        .text("lblcp", "la capacità parassita è pF  1,18")
+        .text("lblf", "la frequenza di autorisonanza è MHz  73,719221"),
+    Row("frmautorisonanza", {"txtnr=10", "txtdiametro=20", "txtlunghezza=2", "click:cmdcalcola"})
+        .why("a length of exactly a tenth of the diameter is accepted")
+        .text("lblcp", "la capacità parassita è pF  1,89")
+        .text("lblf", "la frequenza di autorisonanza è MHz  60,679039")
+        .shown({"Frame1"}),
+    Row("frmautorisonanza", {"txtnr=300", "txtdiametro=10", "txtlunghezza=500", "click:cmdcalcola"})
+        .why("fifty times the diameter is accepted")
+        .text("lblinduttanza", "l'induttanza è µHenry    17,84")
+        .text("lblf", "la frequenza di autorisonanza è MHz  15,714079"),
+    Row("frmautorisonanza", {"txtnr=10", "txtdiametro=20", "txtlunghezza=1.8", "click:cmdcalcola"})
+        .why("0.09 is refused; the first lines are written but stay hidden")
+        .message("RAPPORTO DIAMETRO LUNGHEZZA ASSURDO|MESSAGGIO DI ERRORE|warning")
+        .focus("txtnr")
+        .hidden({"Frame1"})
+        .text("lblinduttanza", "l'induttanza è µHenry    3,70")
+        .text("lblcp", "")
+        .text("lbll", "L"),
+    Row("frmautorisonanza", {"txtdiametro=20", "txtlunghezza=20", "click:cmdcalcola"})
+        .why("no turns")
+        .message(kMissing)
+        .focus("txtnr"),
+    Row("frmautorisonanza", {"txtnr=10", "txtdiametro=-20", "txtlunghezza=-20", "click:cmdcalcola"})
+        .why("two negative sizes")
+        .message(kMissing)
+        .focus("txtnr"),
+    Row("frmautorisonanza", {"txtnr=10", "txtdiametro=20", "txtlunghezza=20", "click:cmdcalcola", "txtnr=12"})
+        .why("typing hides the results and resets the drawing")
+        .hidden({"Frame1"})
+        .text("lbll", "L")
+        .text("lbld", " D "),
+    Row("frmautorisonanza", {"click:cmdchiamaawg"}).effects({"move 180 180", "open frmawg modeless 4100 3000"}),
+};
+
+TEST(InductorsTuning, AutoRisonanza) { test::play(kAutoRisonanza); }
 
 }  // namespace
 }  // namespace vm
