@@ -14,5 +14,10 @@
   X(frmvalinduttanza) \
   X(frmreattanza) \
   X(frmautorisonanza) \
+  X(frmamidon) \
+  X(frmsintoniatoro) \
+  X(frmadattatoritoroidali) \
+  X(frmtrasferroxcube) \
+  X(frmBalunUnUn) \
 
 VM_FAMILY(addInductors, INDUCTORS_WINDOWS)
