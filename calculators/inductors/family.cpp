@@ -7,5 +7,17 @@
   X(frmbobineuhf) \
   X(frmbobinepiatte) \
   X(frminduttanzafilodiritto) \
+  X(frmbobinamulticircolare) \
+  X(frmmultilayercoil) \
+  X(frmbobinarettangolare) \
+  X(frminduttanzaspirale) \
+  X(frmvalinduttanza) \
+  X(frmreattanza) \
+  X(frmautorisonanza) \
+  X(frmamidon) \
+  X(frmsintoniatoro) \
+  X(frmadattatoritoroidali) \
+  X(frmtrasferroxcube) \
+  X(frmBalunUnUn) \
 
 VM_FAMILY(addInductors, INDUCTORS_WINDOWS)
