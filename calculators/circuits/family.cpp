@@ -13,5 +13,13 @@
   X(frmCircuitiRLC) \
   X(frmimpcapparallelo) \
   X(frmimpcapserie) \
+  X(frmrisonanza) \
+  X(frmimprisonanza) \
+  X(frmfattoreQ) \
+  X(frmtuningrange) \
+  X(frmdimcirclc) \
+  X(frmcostantetemporc) \
+  X(frmcostantetemporl) \
+  X(frmesempiocostempo) \
 
 VM_FAMILY(addCircuits, CIRCUITS_WINDOWS)
