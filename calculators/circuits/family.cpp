@@ -21,5 +21,13 @@
   X(frmcostantetemporc) \
   X(frmcostantetemporl) \
   X(frmesempiocostempo) \
+  X(frmpassaalto) \
+  X(frmpassabasso) \
+  X(frmpassabasso2) \
+  X(frmpassabandakcostante) \
+  X(frmnotchaf) \
+  X(frmnotchbf) \
+  X(frmfiltriBF) \
+  X(frmfiltronotch) \
 
 VM_FAMILY(addCircuits, CIRCUITS_WINDOWS)
