@@ -176,6 +176,7 @@ QWidget* FormWindow::make(int id) {
     }
     case Kind::Drawing:
       w = new DrawingView(d.art ? d.art : std::make_shared<const Drawing>(), this);
+      if (d.clickable) w->setCursor(Qt::PointingHandCursor);
       break;
     case Kind::Label: {
       auto* l = new QLabel(this);
@@ -197,7 +198,8 @@ QWidget* FormWindow::make(int id) {
   sp.setRetainSizeWhenHidden(!form_->belowFold(id));
   w->setSizePolicy(sp);
   if (d.kind == Kind::Input || d.kind == Kind::Button || d.kind == Kind::List) track(w, id, -1);
-  if ((d.kind == Kind::Label || d.kind == Kind::Picture) && d.clickable) w->installEventFilter(this);
+  if ((d.kind == Kind::Label || d.kind == Kind::Picture || d.kind == Kind::Drawing) && d.clickable)
+    w->installEventFilter(this);
   return w;
 }
 
@@ -472,7 +474,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
       return true;
     }
     case QEvent::MouseButtonRelease: {
-      if ((d.kind == Kind::Label || d.kind == Kind::Picture) && d.clickable &&
+      if ((d.kind == Kind::Label || d.kind == Kind::Picture || d.kind == Kind::Drawing) && d.clickable &&
           static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         form_->click(id);
         return true;

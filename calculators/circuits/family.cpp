@@ -13,5 +13,21 @@
   X(frmCircuitiRLC) \
   X(frmimpcapparallelo) \
   X(frmimpcapserie) \
+  X(frmrisonanza) \
+  X(frmimprisonanza) \
+  X(frmfattoreQ) \
+  X(frmtuningrange) \
+  X(frmdimcirclc) \
+  X(frmcostantetemporc) \
+  X(frmcostantetemporl) \
+  X(frmesempiocostempo) \
+  X(frmpassaalto) \
+  X(frmpassabasso) \
+  X(frmpassabasso2) \
+  X(frmpassabandakcostante) \
+  X(frmnotchaf) \
+  X(frmnotchbf) \
+  X(frmfiltriBF) \
+  X(frmfiltronotch) \
 
 VM_FAMILY(addCircuits, CIRCUITS_WINDOWS)
