@@ -81,6 +81,54 @@ Row& Row::regional(const Regional& r) {
   return *this;
 }
 
+Row& Row::title(std::string expected) {
+  title_ = std::move(expected);
+  return *this;
+}
+Row& Row::tooltip(std::string name, std::string expected) {
+  tooltips_.emplace_back(std::move(name), std::move(expected));
+  return *this;
+}
+Row& Row::placed(std::vector<std::string> names) {
+  for (auto& n : names) placed_.push_back(std::move(n));
+  return *this;
+}
+Row& Row::drawn(std::vector<std::string> names) {
+  for (auto& n : names) drawn_.push_back(std::move(n));
+  return *this;
+}
+Row& Row::pictured(std::vector<std::string> names) {
+  for (auto& n : names) pictured_.push_back(std::move(n));
+  return *this;
+}
+Row& Row::absent(std::vector<std::string> names) {
+  for (auto& n : names) absent_.push_back(std::move(n));
+  return *this;
+}
+Row& Row::unchanged(std::vector<std::string> except) {
+  unchanged_ = std::move(except);
+  return *this;
+}
+Row& Row::messagesAmong(std::vector<std::string> allowed) {
+  among_ = std::move(allowed);
+  return *this;
+}
+Row& Row::clean() {
+  clean_ = true;
+  return *this;
+}
+
+std::vector<std::string> keys(const std::string& input, const std::string& text) {
+  std::vector<std::string> out;
+  for (std::size_t n = 1; n <= text.size(); ++n) out.push_back(input + "=" + text.substr(0, n));
+  return out;
+}
+
+std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
 namespace {
 
 const char* iconName(Icon i) {
@@ -142,7 +190,11 @@ void play(const Row& row) {
   }
   HeadlessHost host;
   form->open(host, row.regional_, row.modal_);
-  for (const auto& raw : row.steps_) {
+  std::vector<std::pair<std::string, bool>> before;
+  for (std::size_t n = 0; n < row.steps_.size(); ++n) {
+    const auto& raw = row.steps_[n];
+    if (row.unchanged_ && n + 1 == row.steps_.size())
+      for (int i = 0; i < form->count(); ++i) before.emplace_back(form->state(i).text, form->state(i).visible);
     const bool refused = !raw.empty() && raw[0] == '!';
     const std::string step = refused ? raw.substr(1) : raw;
     bool taken = false;
@@ -187,6 +239,45 @@ void play(const Row& row) {
   for (const auto& [name, want] : row.chosen_)
     if (int i = id(name); i >= 0 && form->state(i).listIndex != want)
       ROW_FAIL << name << " has entry " << form->state(i).listIndex << " chosen, expected " << want;
+  if (row.title_ && form->caption() != *row.title_)
+    ROW_FAIL << "caption \"" << form->caption() << "\", expected \"" << *row.title_ << "\"";
+  for (const auto& [name, want] : row.tooltips_)
+    if (int i = id(name); i >= 0 && form->state(i).tooltip != want)
+      ROW_FAIL << name << " tooltip \"" << form->state(i).tooltip << "\", expected \"" << want << "\"";
+  for (const auto& name : row.placed_) {
+    int i = id(name);
+    if (i < 0) continue;
+    const auto& d = form->def(i);
+    if (d.drawing < 0 || !form->def(d.drawing).art) {
+      ROW_FAIL << name << " is not placed on a drawing";
+      continue;
+    }
+    const auto& art = *form->def(d.drawing).art;
+    if (!(d.anchorX > 0 && d.anchorX < art.width && d.anchorY > 0 && d.anchorY < art.height))
+      ROW_FAIL << name << " sits at " << d.anchorX << "," << d.anchorY << ", outside its drawing";
+  }
+  for (const auto& name : row.drawn_)
+    if (int i = id(name); i >= 0 && (!form->def(i).art || form->def(i).art->shapes.empty()))
+      ROW_FAIL << name << " draws nothing";
+  for (const auto& name : row.pictured_)
+    if (int i = id(name); i >= 0 && form->def(i).picture.empty()) ROW_FAIL << name << " shows no image";
+  for (const auto& name : row.absent_)
+    if (controlNamed(*form, name) >= 0) ROW_FAIL << "the window has a control " << name;
+  if (row.unchanged_ && !before.empty())
+    for (int i = 0; i < form->count(); ++i) {
+      const std::string& name = form->def(i).name;
+      if (std::find(row.unchanged_->begin(), row.unchanged_->end(), name) != row.unchanged_->end()) continue;
+      const auto& [text, visible] = before[static_cast<std::size_t>(i)];
+      if (form->state(i).text != text)
+        ROW_FAIL << name << " changed from \"" << text << "\" to \"" << form->state(i).text << "\"";
+      if (form->state(i).visible != visible) ROW_FAIL << name << (visible ? " was hidden" : " was shown");
+    }
+  if (row.clean_)
+    for (int i = 0; i < form->count(); ++i) {
+      const std::string& t = form->state(i).text;
+      if (t.find("nan") != std::string::npos || t.find("inf") != std::string::npos)
+        ROW_FAIL << form->def(i).name << " shows \"" << t << "\"";
+    }
   std::vector<std::string> messages, effects;
   for (const auto& e : host.events) {
     if (e.type == HostEvent::Type::Message) messages.push_back(e.prompt + "|" + e.title + "|" + iconName(e.icon));
@@ -197,7 +288,14 @@ void play(const Row& row) {
     // the icon may be left out: a warning is meant
     wantMessages.push_back(std::count(m.begin(), m.end(), '|') >= 2 ? m : m + "|warning");
   }
-  if (messages != wantMessages) ROW_FAIL << "messages" << join(messages) << "\n  expected" << join(wantMessages);
+  if (row.among_) {
+    for (const auto& m : messages) {
+      bool allowed = false;
+      for (const auto& a : *row.among_)
+        allowed = allowed || m == (std::count(a.begin(), a.end(), '|') >= 2 ? a : a + "|warning");
+      if (!allowed) ROW_FAIL << "unexpected message " << m;
+    }
+  } else if (messages != wantMessages) ROW_FAIL << "messages" << join(messages) << "\n  expected" << join(wantMessages);
   if (row.effects_ && effects != *row.effects_)
     ROW_FAIL << "effects" << join(effects) << "\n  expected" << join(*row.effects_);
   if (row.focus_ && focusName(*form) != *row.focus_)
