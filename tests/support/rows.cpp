@@ -109,6 +109,14 @@ Row& Row::unchanged(std::vector<std::string> except) {
   unchanged_ = std::move(except);
   return *this;
 }
+Row& Row::since(std::size_t steps) {
+  since_ = steps;
+  return *this;
+}
+Row& Row::field(std::string input, std::string caption) {
+  fields_.emplace_back(std::move(input), std::move(caption));
+  return *this;
+}
 Row& Row::messagesAmong(std::vector<std::string> allowed) {
   among_ = std::move(allowed);
   return *this;
@@ -191,10 +199,13 @@ void play(const Row& row) {
   HeadlessHost host;
   form->open(host, row.regional_, row.modal_);
   std::vector<std::pair<std::string, bool>> before;
+  const std::size_t snapshotAt = row.since_ ? *row.since_ : (row.steps_.empty() ? 0 : row.steps_.size() - 1);
+  auto snapshot = [&] {
+    for (int i = 0; i < form->count(); ++i) before.emplace_back(form->state(i).text, form->state(i).visible);
+  };
   for (std::size_t n = 0; n < row.steps_.size(); ++n) {
     const auto& raw = row.steps_[n];
-    if (row.unchanged_ && n + 1 == row.steps_.size())
-      for (int i = 0; i < form->count(); ++i) before.emplace_back(form->state(i).text, form->state(i).visible);
+    if (row.unchanged_ && n == snapshotAt) snapshot();
     const bool refused = !raw.empty() && raw[0] == '!';
     const std::string step = refused ? raw.substr(1) : raw;
     bool taken = false;
@@ -206,6 +217,7 @@ void play(const Row& row) {
     }
     if (taken == refused) ROW_FAIL << "step " << step << (refused ? " was taken" : " was refused");
   }
+  if (row.unchanged_ && before.empty()) snapshot();
   auto id = [&](const std::string& name) {
     int i = controlNamed(*form, name);
     if (i < 0) ROW_FAIL << "no control " << name;
@@ -263,7 +275,15 @@ void play(const Row& row) {
     if (int i = id(name); i >= 0 && form->def(i).picture.empty()) ROW_FAIL << name << " shows no image";
   for (const auto& name : row.absent_)
     if (controlNamed(*form, name) >= 0) ROW_FAIL << "the window has a control " << name;
-  if (row.unchanged_ && !before.empty())
+  for (const auto& [input, want] : row.fields_) {
+    int i = id(input);
+    if (i < 0) continue;
+    const int buddy = form->def(i).buddy;
+    if (buddy < 0) ROW_FAIL << input << " has no caption label";
+    else if (form->state(buddy).text != want)
+      ROW_FAIL << input << " is captioned \"" << form->state(buddy).text << "\", expected \"" << want << "\"";
+  }
+  if (row.unchanged_)
     for (int i = 0; i < form->count(); ++i) {
       const std::string& name = form->def(i).name;
       if (std::find(row.unchanged_->begin(), row.unchanged_->end(), name) != row.unchanged_->end()) continue;

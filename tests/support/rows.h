@@ -70,6 +70,11 @@ class Row {
   // The last step leaves the text and the visibility of every control as
   // they were, except the controls named.
   Row& unchanged(std::vector<std::string> except = {});
+  // Takes the state `unchanged` compares with after the first `steps` steps
+  // instead of before the last one.
+  Row& since(std::size_t steps);
+  // The caption label of an input reads `caption`.
+  Row& field(std::string input, std::string caption);
   // Instead of an exact list of messages: each message shown is one of these.
   Row& messagesAmong(std::vector<std::string> allowed);
   // No control's text holds "nan" or "inf".
@@ -102,6 +107,8 @@ class Row {
   std::vector<std::string> placed_, drawn_, pictured_, absent_;
   std::optional<std::vector<std::string>> unchanged_;
   std::optional<std::vector<std::string>> among_;
+  std::optional<std::size_t> since_;
+  std::vector<std::pair<std::string, std::string>> fields_;
   bool clean_ = false;
 };
 
