@@ -48,6 +48,8 @@ class CircuitiRLC final : public CalculatorOf<CircuitiRLC> {
     double l = number(l_), c = number(c_), r = number(r_);
     if (!productTest({r, l, c, f}, Product::Zero, r_)) return;
     // both reactances are rounded to hundredths before they are combined
+    // this window's own 2 pi (6.283184), 1 / 2 pi (159190) and pi (3.141592),
+    // a little apart from its neighbours' constants
     double xl = roundPattern(l * (f * 6.283184), "#,##0.##");
     double xc = roundPattern(159190 / (c * f), "#,##0.##");
     double x = xl - xc;

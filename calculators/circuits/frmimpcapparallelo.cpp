@@ -48,6 +48,7 @@ class ImpCapParallelo final : public CalculatorOf<ImpCapParallelo> {
   void compute() {
     double f = number(f_), l = number(l_), c = number(c_), r = number(r_), w = number(w_);
     if (!productTest({f, l, c, r}, Product::Zero, f_)) return;
+    // 6.2831852, not the 6.2832852 of the series circuit
     double xl = 6.2831852 * f * l;
     double xc = 159154.976203 / (f * c);
     double z = xc * std::sqrt((xl * xl + r * r) / ((xl - xc) * (xl - xc) + r * r));

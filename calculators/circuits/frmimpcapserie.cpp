@@ -48,10 +48,13 @@ class ImpCapSerie final : public CalculatorOf<ImpCapSerie> {
   void compute() {
     double f = number(f_), l = number(l_), c = number(c_), r = number(r_), w = number(w_);
     if (!productTest({f, l, c, r}, Product::Zero, f_)) return;
+    // 6.2832852, not the 6.2831852 of the parallel circuit: the series window
+    // has always used it, and its results are read against it
     double xl = 6.2832852 * f * l;
     double xc = 159154.976203 / (f * c);
     // the impedance is rounded to hundredths before the voltages are derived
     double z = roundPattern(std::sqrt((xl - xc) * (xl - xc) + r * r), "##,##0.##");
+    // pi as 3.1415 here, where the parallel circuit takes it to 14 digits
     double phase = std::atan((xl - xc) / r) * 180 / 3.1415;
     std::string degrees = pattern(phase, "#0.##");
     setText(impedenza_, "L'IMPEDENZA TOTALE E' DI " + pattern(z, "##,##0.##") + " Ohm ");
