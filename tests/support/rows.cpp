@@ -117,6 +117,14 @@ Row& Row::field(std::string input, std::string caption) {
   fields_.emplace_back(std::move(input), std::move(caption));
   return *this;
 }
+Row& Row::geometry(int left, int top, int width, int height) {
+  geometry_ = Geometry{left, top, width, height};
+  return *this;
+}
+Row& Row::captionColor(std::string group, int option, Color expected) {
+  captionColors_.push_back({{std::move(group), option}, expected});
+  return *this;
+}
 Row& Row::messagesAmong(std::vector<std::string> allowed) {
   among_ = std::move(allowed);
   return *this;
@@ -275,6 +283,26 @@ void play(const Row& row) {
     if (int i = id(name); i >= 0 && form->def(i).picture.empty()) ROW_FAIL << name << " shows no image";
   for (const auto& name : row.absent_)
     if (controlNamed(*form, name) >= 0) ROW_FAIL << "the window has a control " << name;
+  if (row.geometry_) {
+    const Geometry& g = form->geometry();
+    auto show = [](const Geometry& x) {
+      auto n = [](std::optional<int> v) { return v ? std::to_string(*v) : std::string("-"); };
+      return n(x.left) + " " + n(x.top) + " " + n(x.width) + " " + n(x.height);
+    };
+    if (g.left != row.geometry_->left || g.top != row.geometry_->top || g.width != row.geometry_->width ||
+        g.height != row.geometry_->height)
+      ROW_FAIL << "geometry " << show(g) << ", expected " << show(*row.geometry_);
+  }
+  for (const auto& [what, want] : row.captionColors_) {
+    int i = id(what.first);
+    if (i < 0) continue;
+    const auto& colors = form->state(i).captionColors;
+    const int k = what.second - form->def(i).firstIndex;
+    if (k < 0 || k >= static_cast<int>(colors.size())) ROW_FAIL << what.first << " has no option " << what.second;
+    else if (colors[static_cast<std::size_t>(k)] != want)
+      ROW_FAIL << what.first << "(" << what.second << ") caption colour " << std::hex
+               << colors[static_cast<std::size_t>(k)] << ", expected " << want << std::dec;
+  }
   for (const auto& [input, want] : row.fields_) {
     int i = id(input);
     if (i < 0) continue;

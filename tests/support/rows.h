@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/form.h"
 #include "framework/numbers.h"
 
 namespace vm::test {
@@ -75,6 +76,10 @@ class Row {
   Row& since(std::size_t steps);
   // The caption label of an input reads `caption`.
   Row& field(std::string input, std::string caption);
+  // The window's place and size afterwards, in twips.
+  Row& geometry(int left, int top, int width, int height);
+  // The colour of the caption of option `option` of a group.
+  Row& captionColor(std::string group, int option, Color expected);
   // Instead of an exact list of messages: each message shown is one of these.
   Row& messagesAmong(std::vector<std::string> allowed);
   // No control's text holds "nan" or "inf".
@@ -109,6 +114,8 @@ class Row {
   std::optional<std::vector<std::string>> among_;
   std::optional<std::size_t> since_;
   std::vector<std::pair<std::string, std::string>> fields_;
+  std::optional<Geometry> geometry_;
+  std::vector<std::pair<std::pair<std::string, int>, Color>> captionColors_;
   bool clean_ = false;
 };
 
