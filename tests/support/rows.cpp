@@ -118,7 +118,16 @@ Row& Row::field(std::string input, std::string caption) {
   return *this;
 }
 Row& Row::geometry(int left, int top, int width, int height) {
-  geometry_ = Geometry{left, top, width, height};
+  geometry_ = Geometry{left, top, width < 0 ? std::nullopt : std::optional<int>(width),
+                       height < 0 ? std::nullopt : std::optional<int>(height)};
+  return *this;
+}
+Row& Row::on(std::string drawing, std::vector<std::string> labels) {
+  on_.emplace_back(std::move(drawing), std::move(labels));
+  return *this;
+}
+Row& Row::inside(std::string frame, std::vector<std::string> names) {
+  inside_.emplace_back(std::move(frame), std::move(names));
   return *this;
 }
 Row& Row::captionColor(std::string group, int option, Color expected) {
@@ -289,8 +298,9 @@ void play(const Row& row) {
       auto n = [](std::optional<int> v) { return v ? std::to_string(*v) : std::string("-"); };
       return n(x.left) + " " + n(x.top) + " " + n(x.width) + " " + n(x.height);
     };
-    if (g.left != row.geometry_->left || g.top != row.geometry_->top || g.width != row.geometry_->width ||
-        g.height != row.geometry_->height)
+    const Geometry& want = *row.geometry_;
+    if (g.left != want.left || g.top != want.top || (want.width && g.width != want.width) ||
+        (want.height && g.height != want.height))
       ROW_FAIL << "geometry " << show(g) << ", expected " << show(*row.geometry_);
   }
   for (const auto& [what, want] : row.captionColors_) {
@@ -302,6 +312,29 @@ void play(const Row& row) {
     else if (colors[static_cast<std::size_t>(k)] != want)
       ROW_FAIL << what.first << "(" << what.second << ") caption colour " << std::hex
                << colors[static_cast<std::size_t>(k)] << ", expected " << want << std::dec;
+  }
+  for (const auto& [drawing, labels] : row.on_) {
+    const int art = id(drawing);
+    if (art < 0) continue;
+    if (!form->def(art).art) {
+      ROW_FAIL << drawing << " is not a drawing";
+      continue;
+    }
+    const Drawing& a = *form->def(art).art;
+    if (a.shapes.empty()) ROW_FAIL << drawing << " draws nothing";
+    for (const auto& name : labels) {
+      const int i = id(name);
+      if (i < 0) continue;
+      const auto& d = form->def(i);
+      if (d.drawing != art) ROW_FAIL << name << " is not placed on " << drawing;
+      else if (d.anchorX < 0 || d.anchorX > a.width || d.anchorY < 0 || d.anchorY > a.height)
+        ROW_FAIL << name << " sits at " << d.anchorX << "," << d.anchorY << ", outside " << drawing;
+    }
+  }
+  for (const auto& [frame, names] : row.inside_) {
+    const int f = id(frame);
+    for (const auto& name : names)
+      if (int i = id(name); i >= 0 && f >= 0 && form->def(i).parent != f) ROW_FAIL << name << " is not in " << frame;
   }
   for (const auto& [input, want] : row.fields_) {
     int i = id(input);

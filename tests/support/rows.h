@@ -76,8 +76,12 @@ class Row {
   Row& since(std::size_t steps);
   // The caption label of an input reads `caption`.
   Row& field(std::string input, std::string caption);
-  // The window's place and size afterwards, in twips.
-  Row& geometry(int left, int top, int width, int height);
+  // The window's place and size afterwards, in twips (a size of -1 is not checked).
+  Row& geometry(int left, int top, int width = -1, int height = -1);
+  // Labels placed on the drawing named, inside it (edges included); the drawing draws something.
+  Row& on(std::string drawing, std::vector<std::string> labels);
+  // Controls that sit in the frame named.
+  Row& inside(std::string frame, std::vector<std::string> names);
   // The colour of the caption of option `option` of a group.
   Row& captionColor(std::string group, int option, Color expected);
   // Instead of an exact list of messages: each message shown is one of these.
@@ -115,6 +119,7 @@ class Row {
   std::optional<std::size_t> since_;
   std::vector<std::pair<std::string, std::string>> fields_;
   std::optional<Geometry> geometry_;
+  std::vector<std::pair<std::string, std::vector<std::string>>> on_, inside_;
   std::vector<std::pair<std::pair<std::string, int>, Color>> captionColors_;
   bool clean_ = false;
 };
