@@ -57,13 +57,10 @@ class CircuitiRLC final : public CalculatorOf<CircuitiRLC> {
     double zp = roundPattern(std::fabs(x * r / std::sqrt(x * x + r * r)), "#,##0.##");
     float phase = single(std::atan(x / r) * 180 / 3.141592);
     phase = single(roundPattern(phase, "##0.##"));
-    if (x > 0) {
-      setText(anticipo_, "TENSIONE IN ANTICIPO SULLA CORRENTE");
-    } else if (x == 0) {
-      setText(anticipo_, "CONDIZIONE DI RISONANZA");
-    } else {
-      setText(anticipo_, "TENSIONE IN RITARDO SULLA CORRENTE");
-    }
+    const char* anticipo = x > 0    ? "TENSIONE IN ANTICIPO SULLA CORRENTE"
+                           : x == 0 ? "CONDIZIONE DI RISONANZA"
+                                    : "TENSIONE IN RITARDO SULLA CORRENTE";
+    setText(anticipo_, anticipo);
     setText(xl_, "REATTANZA INDUTTIVA = " + pattern(xl, "#,##0.##") + " OHM");
     setText(xc_, "REATTANZA CAPACITIVA = " + pattern(xc, "#,##0.##") + " OHM");
     setText(x_, "REATTANZA TOTALE = " + pattern(x, "#,##0.#") + " OHM");
