@@ -47,6 +47,7 @@ class Gradi final : public CalculatorOf<Gradi> {
       }
       const double deg = f * x * 1.2;
       const std::string output = "CORRISPONDE A GRADI  :  " + fixed(deg, 1);
+      // pi as 3.14159 in both directions, as this window has always shown it
       const float rad = single(roundFixed(roundFixed(deg, 1) * 3.14159 / 180, 2));
       const std::string radians = "CORRISPONDE A RADIANTI : " + general(rad);
       setText(output_, output);

@@ -44,7 +44,8 @@ class Ridimensiona final : public CalculatorOf<Ridimensiona> {
     // lengths are worked to the centimetre they are shown with
     double newM = 0;
     if (isSelected(kind_, 0)) {
-      // the half-wave dipole is taken as cut to its formula, not measured
+      // the half-wave dipole is taken as cut to its formula, not measured;
+      // 142 here, where the dipole window cuts its arms to 71.3 / f
       newM = roundPattern(142 / f1, "#0.##");
       l0 = roundPattern(142 / f0, "#0.##");
     } else if (isSelected(kind_, 1) || isSelected(kind_, 2)) {
