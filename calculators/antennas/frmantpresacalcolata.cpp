@@ -38,25 +38,23 @@ class AntPresaCalcolata final : public CalculatorOf<AntPresaCalcolata> {
   }
 
   void compute() {
-    f_ = number(freq_);
-    if (!(f_ > 0)) {
+    const double f = number(freq_);
+    if (!(f > 0)) {
       hide({length_, feed_});
       return;
     }
-    const double wire = k_ / f_;
+    const double wire = k_ / f;
     // the feed point is a third of the wire (0.33) from the near end
-    feedM_ = roundFixed(0.33 * wire, 2);
-    lengthText_ = fixed(wire, 2);
-    setText(length_, lengthText_ + " mt.");
-    setText(feed_, general(feedM_) + " mt.");
+    const double feed = roundFixed(0.33 * wire, 2);
+    const std::string length = fixed(wire, 2);
+    setText(length_, length + " mt.");
+    setText(feed_, general(feed) + " mt.");
     show({length_, feed_});
   }
 
   Input freq_;
   Label length_, feed_;
-  float k_ = 0;
-  double f_ = 0, feedM_ = 0;
-  std::string lengthText_;
+  float k_ = 0;  // the constant of the chosen wave, read by every computation
 };
 
 }  // namespace

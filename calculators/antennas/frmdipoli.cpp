@@ -30,22 +30,22 @@ class Dipoli final : public CalculatorOf<Dipoli> {
 
  private:
   void compute() {
-    f_ = single(number(freq_));
-    if (!(f_ > 0)) {
+    const float f = single(number(freq_));
+    if (!(f > 0)) {
       hide({arm_, onDrawing_, vee_});
       return;
     }
     // the frequency is kept in single precision; the lengths are worked in double
-    const std::string arm = fixed(71.3 / f_, 2);
+    const std::string arm = fixed(71.3 / f, 2);
+    const std::string vee = fixed(71 / f, 2);
     setText(onDrawing_, arm + " mt.");
     setText(arm_, "LUNGHEZZA DEL BRACCIO in mt.: " + arm);
-    setText(vee_, fixed(71 / f_, 2));
+    setText(vee_, vee);
     show({arm_, onDrawing_, vee_});
   }
 
   Input freq_;
   Label arm_, onDrawing_, vee_;
-  float f_ = 0;
 };
 
 }  // namespace

@@ -41,48 +41,46 @@ class DipoloRipiegato final : public CalculatorOf<DipoloRipiegato> {
 
  private:
   void stepUp() {
-    d1_ = number(lower_);
-    d2_ = number(upper_);
-    s_ = number(spacing_);
-    setText(lblD1_, general(d1_));
-    setText(lblD2_, general(d2_));
-    setText(lblS_, general(s_));
-    const double p = s_ * d2_ * d1_;
+    const double d1 = number(lower_);
+    const double d2 = number(upper_);
+    const double s = number(spacing_);
+    // the sizes go on the drawing as typed, before they are checked
+    setText(lblD1_, general(d1));
+    setText(lblD2_, general(d2));
+    setText(lblS_, general(s));
+    const double p = s * d2 * d1;
     if (p == 0) {
       warn("mancano dati", "messaggio di errore", upper_);
       return;
     }
     if (!(p > 0)) return;
-    if (d2_ < d1_ || s_ < d2_) {
+    if (d2 < d1 || s < d2) {
       warn("MISURE NON COMPATIBILI", "MESSAGGIO DI ERRORE", upper_);
       return;
     }
-    const double ratio = std::pow(1 + std::log(2 * s_ / d1_) / std::log(2 * s_ / d2_), 2);
+    const double ratio = std::pow(1 + std::log(2 * s / d1) / std::log(2 * s / d2), 2);
     // the impedance is worked from the ratio as shown, to one decimal
-    ratioText_ = fixed(ratio, 1);
-    z_ = roundFixed(ratio, 1) * 75;
-    setText(ratio_, "RAPPORTO DI TRASFORMAZIONE = " + ratioText_);
-    setText(impedance_, "IMPEDENZA RISULTANTE OHM : " + general(z_));
-    setText(impedanceOnDrawing_, "Ohm " + general(z_));
+    const std::string ratioText = fixed(ratio, 1);
+    const std::string z = general(roundFixed(ratio, 1) * 75);
+    setText(ratio_, "RAPPORTO DI TRASFORMAZIONE = " + ratioText);
+    setText(impedance_, "IMPEDENZA RISULTANTE OHM : " + z);
+    setText(impedanceOnDrawing_, "Ohm " + z);
   }
 
   void dipoleLength() {
-    f_ = number(freq_);
-    if (!(f_ > 0)) {
+    const double f = number(freq_);
+    if (!(f > 0)) {
       hide({lengthOnDrawing_, length_});
       return;
     }
-    length_m_ = single(roundFixed(142.5 / f_, 2));
-    setText(lengthOnDrawing_, general(length_m_) + " mt.");
-    setText(length_, "LUNGHEZZA DEL DIPOLO mt : " + general(length_m_));
+    const std::string metres = general(single(roundFixed(142.5 / f, 2)));
+    setText(lengthOnDrawing_, metres + " mt.");
+    setText(length_, "LUNGHEZZA DEL DIPOLO mt : " + metres);
     show({lengthOnDrawing_, length_});
   }
 
   Input upper_, lower_, spacing_, freq_;
   Label lblD1_, lblD2_, lblS_, ratio_, impedance_, impedanceOnDrawing_, length_, lengthOnDrawing_;
-  double d1_ = 0, d2_ = 0, s_ = 0, z_ = 0, f_ = 0;
-  std::string ratioText_;
-  float length_m_ = 0;
 };
 
 }  // namespace

@@ -46,16 +46,21 @@ class Gradi final : public CalculatorOf<Gradi> {
         return;
       }
       const double deg = f * x * 1.2;
-      setText(output_, "CORRISPONDE A GRADI  :  " + fixed(deg, 1));
+      const std::string output = "CORRISPONDE A GRADI  :  " + fixed(deg, 1);
+      // pi as 3.14159 in both directions, as this window has always shown it
       const float rad = single(roundFixed(roundFixed(deg, 1) * 3.14159 / 180, 2));
-      setText(radians_, "CORRISPONDE A RADIANTI : " + general(rad));
+      const std::string radians = "CORRISPONDE A RADIANTI : " + general(rad);
+      setText(output_, output);
+      setText(radians_, radians);
     } else if (isSelected(way_, 1)) {
-      if (x > 360) {
-        x = 360;
-        setText(input_, "360");
-      }
-      setText(output_, "CORRISPONDE A METRI  :  " + fixed(x / (f * 1.2), 2));
-      setText(radians_, "CORRISPONDE A RADIANTI : " + general(roundFixed(x * 3.14159 / 180, 2)));
+      // more than a full turn is taken as one, and the input says so
+      const bool turn = x > 360;
+      if (turn) x = 360;
+      const std::string output = "CORRISPONDE A METRI  :  " + fixed(x / (f * 1.2), 2);
+      const std::string radians = "CORRISPONDE A RADIANTI : " + general(roundFixed(x * 3.14159 / 180, 2));
+      if (turn) setText(input_, "360");
+      setText(output_, output);
+      setText(radians_, radians);
     }
     show(results_);
   }

@@ -40,10 +40,14 @@ class ResRadiazione final : public CalculatorOf<ResRadiazione> {
     const double lambda = 300 / f;
     // twice the short-whip resistance of one arm
     const double rr = roundFixed(2 * std::pow(24 * (l / 2) / lambda, 2), 1);
-    setText(rr_, "RESISTENZA DI RADIAZIONE = OHM " + general(rr));
-    setText(half_, general(l / 2));
-    setText(resonant_, "per risuonare dovrebbe essere lungo mt. " + fixed(lambda / 2, 1));
-    setText(degrees_, "corrisponde a gradi elettrici: " + general(deg));
+    const std::string rrText = "RESISTENZA DI RADIAZIONE = OHM " + general(rr);
+    const std::string half = general(l / 2);
+    const std::string resonant = "per risuonare dovrebbe essere lungo mt. " + fixed(lambda / 2, 1);
+    const std::string degrees = "corrisponde a gradi elettrici: " + general(deg);
+    setText(rr_, rrText);
+    setText(half_, half);
+    setText(resonant_, resonant);
+    setText(degrees_, degrees);
   }
 
   Input length_, freq_;

@@ -42,9 +42,12 @@ class ResRadiazioneStilo final : public CalculatorOf<ResRadiazioneStilo> {
     }
     const std::string deg = fixed(f * h * 1.2, 2);
     const double rr = roundFixed(std::pow(24 * h / lambda, 2), 1);
-    setText(rr_, "RESISTENZA DI RADIAZIONE = OHM " + general(rr));
-    setText(whip_, general(h) + " mt");
-    setText(resonant_, "per risuonare dovrebbe essere lungo mt. " + fixed(lambda / 4, 2));
+    const std::string rrText = "RESISTENZA DI RADIAZIONE = OHM " + general(rr);
+    const std::string whip = general(h) + " mt";
+    const std::string resonant = "per risuonare dovrebbe essere lungo mt. " + fixed(lambda / 4, 2);
+    setText(rr_, rrText);
+    setText(whip_, whip);
+    setText(resonant_, resonant);
     setText(degrees_, "corrisponde a gradi elettrici: " + deg);
   }
 

@@ -42,9 +42,11 @@ class Ridimensiona final : public CalculatorOf<Ridimensiona> {
     const double f1 = number(newF_);
     if (!productTest({f1, f0}, Product::Zero, oldF_)) return;
     // lengths are worked to the centimetre they are shown with
+    double newM = 0;
     if (isSelected(kind_, 0)) {
-      // the half-wave dipole is taken as cut to its formula, not measured
-      newM_ = roundPattern(142 / f1, "#0.##");
+      // the half-wave dipole is taken as cut to its formula, not measured;
+      // 142 here, where the dipole window cuts its arms to 71.3 / f
+      newM = roundPattern(142 / f1, "#0.##");
       l0 = roundPattern(142 / f0, "#0.##");
     } else if (isSelected(kind_, 1) || isSelected(kind_, 2)) {
       // a loaded antenna scales from its present length, which must be known
@@ -60,25 +62,22 @@ class Ridimensiona final : public CalculatorOf<Ridimensiona> {
         warn("PIU' LUNGA 1/4 LAMBDA", "MESSAGGIO DI ERRORE", present_);
         return;
       }
-      newM_ = roundPattern(l0 * f0 / f1, "#0.##");
+      newM = roundPattern(l0 * f0 / f1, "#0.##");
     } else {
       return;
     }
-    setText(newLength_, " LA DIMENSIONE DEL RADIATORE DOVREBBE ESSERE DI mt. : " + pattern(newM_, "#0.##"));
-    const float delta = single(roundPattern(100 * (newM_ - l0), "##0.#"));
-    if (delta > 0) {
-      setText(change_, " OCCORRE ALLUNGARE di cm. : " + general(std::fabs(delta)));
-    } else if (delta == 0) {
-      setText(change_, " LA DIMENSIONE E' GIA' CORRETTA ");
-    } else {
-      setText(change_, " OCCORRE ACCORCIARE di cm. : " + general(std::fabs(delta)));
-    }
+    const std::string length = " LA DIMENSIONE DEL RADIATORE DOVREBBE ESSERE DI mt. : " + pattern(newM, "#0.##");
+    const float delta = single(roundPattern(100 * (newM - l0), "##0.#"));
+    const std::string change = delta > 0    ? " OCCORRE ALLUNGARE di cm. : " + general(std::fabs(delta))
+                               : delta == 0 ? std::string(" LA DIMENSIONE E' GIA' CORRETTA ")
+                                            : " OCCORRE ACCORCIARE di cm. : " + general(std::fabs(delta));
+    setText(newLength_, length);
+    setText(change_, change);
   }
 
   Options kind_;
   Input oldF_, newF_, present_;
   Label presentCaption_, newLength_, change_;
-  double newM_ = 0;
 };
 
 }  // namespace

@@ -48,6 +48,8 @@ class CircuitiRLC final : public CalculatorOf<CircuitiRLC> {
     double l = number(l_), c = number(c_), r = number(r_);
     if (!productTest({r, l, c, f}, Product::Zero, r_)) return;
     // both reactances are rounded to hundredths before they are combined
+    // this window's own 2 pi (6.283184), 1 / 2 pi (159190) and pi (3.141592),
+    // a little apart from its neighbours' constants
     double xl = roundPattern(l * (f * 6.283184), "#,##0.##");
     double xc = roundPattern(159190 / (c * f), "#,##0.##");
     double x = xl - xc;
@@ -55,13 +57,10 @@ class CircuitiRLC final : public CalculatorOf<CircuitiRLC> {
     double zp = roundPattern(std::fabs(x * r / std::sqrt(x * x + r * r)), "#,##0.##");
     float phase = single(std::atan(x / r) * 180 / 3.141592);
     phase = single(roundPattern(phase, "##0.##"));
-    if (x > 0) {
-      setText(anticipo_, "TENSIONE IN ANTICIPO SULLA CORRENTE");
-    } else if (x == 0) {
-      setText(anticipo_, "CONDIZIONE DI RISONANZA");
-    } else {
-      setText(anticipo_, "TENSIONE IN RITARDO SULLA CORRENTE");
-    }
+    const char* anticipo = x > 0    ? "TENSIONE IN ANTICIPO SULLA CORRENTE"
+                           : x == 0 ? "CONDIZIONE DI RISONANZA"
+                                    : "TENSIONE IN RITARDO SULLA CORRENTE";
+    setText(anticipo_, anticipo);
     setText(xl_, "REATTANZA INDUTTIVA = " + pattern(xl, "#,##0.##") + " OHM");
     setText(xc_, "REATTANZA CAPACITIVA = " + pattern(xc, "#,##0.##") + " OHM");
     setText(x_, "REATTANZA TOTALE = " + pattern(x, "#,##0.#") + " OHM");

@@ -35,6 +35,7 @@ class LC final : public CalculatorOf<LC> {
     double f = number(f_), l = number(l_), c = number(c_);
     if (!productTest({c, l, f}, Product::Zero, c_)) return;
     double xl = 6.2831852 * f * l;
+    // 159154.976: three digits fewer than the neighbours' 159154.976203
     double xc = 159154.976 / (f * c);
     double zs = std::fabs(xl - xc);
     // at XL = XC the parallel impedance has no finite value: nothing is shown

@@ -31,6 +31,7 @@ class LL final : public CalculatorOf<LL> {
     if (!productTest({l1, l2, f}, Product::Zero, l1_)) return;
     double ls = l1 + l2;
     double lp = l1 * l2 / (l1 + l2);
+    // 2 pi as 6.28, coarser than the 6.2831852 of the neighbouring windows, and kept so
     double xs = 6.28 * f * ls;
     double xp = 6.28 * f * lp;
     setText(impSerie_, "IMPEDENZA SERIE " + pattern(xs, "#,##0.#") + " Ohm");

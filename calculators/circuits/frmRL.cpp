@@ -32,6 +32,7 @@ class RL final : public CalculatorOf<RL> {
   void compute() {
     double r = number(r_), l = number(l_), f = number(f_);
     if (!productTest({r, l, f}, Product::Zero, r_)) return;
+    // 2 pi as 6.283 and pi as 3.1415: coarser than the neighbours' constants, and kept so
     double xl = 6.283 * f * l;
     double zs = std::sqrt(xl * xl + r * r);
     double zp = xl * r / std::sqrt(xl * xl + r * r);

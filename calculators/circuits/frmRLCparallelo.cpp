@@ -17,7 +17,8 @@ class RLCParallelo final : public CalculatorOf<RLCParallelo> {
     f_ = b.input("txtf").label("Label4", "FREQUENZA  in MHz ");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
-    b.drawing("drwcircuito", circuit::parallel({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}}));
+    b.drawing("drwcircuito",
+              circuit::parallel({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}}));
     imp_ = b.result("lblimp");
     fi_ = b.result("lblfi");
     reattanza_ = b.result("lblreattanza");

@@ -17,7 +17,8 @@ class RLCSerie final : public CalculatorOf<RLCSerie> {
     f_ = b.input("txtf").label("Label4", "FREQUENZA  in MHz ");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdchiudi", "C H I U D I");
-    b.drawing("drwcircuito", circuit::series({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}}));
+    b.drawing("drwcircuito",
+              circuit::series({{Symbol::Resistor, "R"}, {Symbol::Inductor, "L"}, {Symbol::Capacitor, "C"}}));
     imp_ = b.result("lblimp");
     fi_ = b.result("lblfi");
     b.onTyping({r_, l_, c_, f_}, Typing::Blank, {imp_, fi_});

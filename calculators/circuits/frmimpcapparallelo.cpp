@@ -48,41 +48,44 @@ class ImpCapParallelo final : public CalculatorOf<ImpCapParallelo> {
   void compute() {
     double f = number(f_), l = number(l_), c = number(c_), r = number(r_), w = number(w_);
     if (!productTest({f, l, c, r}, Product::Zero, f_)) return;
+    // 6.2831852, not the 6.2832852 of the series circuit
     double xl = 6.2831852 * f * l;
     double xc = 159154.976203 / (f * c);
     double z = xc * std::sqrt((xl * xl + r * r) / ((xl - xc) * (xl - xc) + r * r));
     double phase = std::atan(((xl * xl + r * r) / r) * (xl / (xl * xl + r * r) - 1 / xc)) * 180 / 3.14159265358979;
     std::string degrees = pattern(phase, "##0.##");
-    if (xc > xl) {
-      setText(anticipo_, "LA CORRENTE E' IN ANTICIPO SULLA TENSIONE DI GRADI : " + degrees);
-    } else if (xl == xc) {
-      setText(anticipo_, "LE REATTANZE SONO UGUALI E CONTRAPPOSTE");
-    } else {
-      setText(anticipo_, "LA CORRENTE E' IN RITARDO SULLA TENSIONE DI GRADI : " + degrees);
-    }
+    const std::string anticipo = xc > xl    ? "LA CORRENTE E' IN ANTICIPO SULLA TENSIONE DI GRADI : " + degrees
+                                 : xl == xc ? std::string("LE REATTANZE SONO UGUALI E CONTRAPPOSTE")
+                                            : "LA CORRENTE E' IN RITARDO SULLA TENSIONE DI GRADI : " + degrees;
     double fr = 159.154976203 / std::sqrt(l * c);
-    setText(risonanza_, "LA RISONANZA E' A MHz : " + pattern(fr, "##,##0.#####") +
-                            " -  PER VERIFICARE IL COMPORTAMENTO DEL CIRCUITO IN CONDIZIONI DI RISONANZA "
-                            "INTRODURRE QUESTO DATO NEL CAMPO FREQUENZA");
+    const std::string risonanza = "LA RISONANZA E' A MHz : " + pattern(fr, "##,##0.#####") +
+                                  " -  PER VERIFICARE IL COMPORTAMENTO DEL CIRCUITO IN CONDIZIONI DI RISONANZA "
+                                  "INTRODURRE QUESTO DATO NEL CAMPO FREQUENZA";
     // a negative power has no real voltage: the failure guard refuses it
     double v = std::sqrt(w * z);
     double i = v / z;
     double il = roundPattern(v / xl, "#0.###");
     double ic = v / xc;
-    setText(impedenza_, "L'IMPEDENZA TOTALE E' DI " + pattern(z, "##,##0.##") + " Ohm ");
-    if (w <= 0) {
-      setText(tensione_, "NON E '  STATA APPLICATA NESSUNA POTENZA");
-      setText(corrente_, "");
-    } else {
-      setText(tensione_, "CORRENTE SULLA BOBINA : " + general(il) + " Amp, IN OPPOSIZIONE AI " +
-                             pattern(ic, "#0.###") + " Amp SUL CONDENSATORE");
-      setText(corrente_, "LA TENSIONE E' " + pattern(v, "##,##0.###") + " Volt,   LA CORRENTE REATTIVA E' DI " +
-                             pattern(i, "##,##0.###") + " Ampere");
+    const std::string impedenza = "L'IMPEDENZA TOTALE E' DI " + pattern(z, "##,##0.##") + " Ohm ";
+    std::string tensione = "NON E '  STATA APPLICATA NESSUNA POTENZA", corrente;
+    if (w > 0) {
+      tensione = "CORRENTE SULLA BOBINA : " + general(il) + " Amp, IN OPPOSIZIONE AI " + pattern(ic, "#0.###") +
+                 " Amp SUL CONDENSATORE";
+      corrente = "LA TENSIONE E' " + pattern(v, "##,##0.###") + " Volt,   LA CORRENTE REATTIVA E' DI " +
+                 pattern(i, "##,##0.###") + " Ampere";
     }
-    setText(xc_, "REATTANZA CAP.VA : " + pattern(xc, "##0.##"));
-    setText(xl_, "REATTANZA IND.VA : " + pattern(xl, "##0.##"));
-    setText(vc_, pattern(ic, "#0.###") + " A.");
-    setText(vl_, general(il) + " A.");
+    const std::string xcText = "REATTANZA CAP.VA : " + pattern(xc, "##0.##");
+    const std::string xlText = "REATTANZA IND.VA : " + pattern(xl, "##0.##");
+    const std::string vc = pattern(ic, "#0.###") + " A.", vl = general(il) + " A.";
+    setText(anticipo_, anticipo);
+    setText(risonanza_, risonanza);
+    setText(impedenza_, impedenza);
+    setText(tensione_, tensione);
+    setText(corrente_, corrente);
+    setText(xc_, xcText);
+    setText(xl_, xlText);
+    setText(vc_, vc);
+    setText(vl_, vl);
   }
 
   Input f_, l_, c_, r_, w_;

@@ -48,38 +48,44 @@ class ImpCapSerie final : public CalculatorOf<ImpCapSerie> {
   void compute() {
     double f = number(f_), l = number(l_), c = number(c_), r = number(r_), w = number(w_);
     if (!productTest({f, l, c, r}, Product::Zero, f_)) return;
+    // 6.2832852, not the 6.2831852 of the parallel circuit: the series window
+    // has always used it, and its results are read against it
     double xl = 6.2832852 * f * l;
     double xc = 159154.976203 / (f * c);
     // the impedance is rounded to hundredths before the voltages are derived
     double z = roundPattern(std::sqrt((xl - xc) * (xl - xc) + r * r), "##,##0.##");
+    // pi as 3.1415 here, where the parallel circuit takes it to 14 digits
     double phase = std::atan((xl - xc) / r) * 180 / 3.1415;
     std::string degrees = pattern(phase, "#0.##");
-    setText(impedenza_, "L'IMPEDENZA TOTALE E' DI " + pattern(z, "##,##0.##") + " Ohm ");
-    if (xc > xl) {
-      setText(anticipo_, "LA CORRENTE E' IN ANTICIPO SULLA TENSIONE DI GRADI : " + degrees);
-    } else if (xl == xc) {
-      setText(anticipo_, "LE REATTANZE SONO UGUALI E CONTRAPPOSTE");
-    } else {
-      setText(anticipo_, "LA CORRENTE E' IN RITARDO SULLA TENSIONE DI GRADI : " + degrees);
-    }
+    const std::string impedenza = "L'IMPEDENZA TOTALE E' DI " + pattern(z, "##,##0.##") + " Ohm ";
+    const std::string anticipo = xc > xl    ? "LA CORRENTE E' IN ANTICIPO SULLA TENSIONE DI GRADI : " + degrees
+                                 : xl == xc ? std::string("LE REATTANZE SONO UGUALI E CONTRAPPOSTE")
+                                            : "LA CORRENTE E' IN RITARDO SULLA TENSIONE DI GRADI : " + degrees;
     double fr = 159.154976203 / std::sqrt(l * c);
-    setText(risonanza_, "LA RISONANZA E' A Mhz " + pattern(fr, "##,##0.#####") +
-                            "  - INTRODURRE QUESTO DATO NEL CAMPO FREQUENZA PER VERIFICARE IL COMPORTAMENTO DEL "
-                            "CIRCUITO  IN CONDIZIONE DI RISONANZA");
+    const std::string risonanza = "LA RISONANZA E' A Mhz " + pattern(fr, "##,##0.#####") +
+                                  "  - INTRODURRE QUESTO DATO NEL CAMPO FREQUENZA PER VERIFICARE IL COMPORTAMENTO "
+                                  "DEL CIRCUITO  IN CONDIZIONE DI RISONANZA";
     // no power gives zero voltages; a negative one has no real voltage and
     // is refused by the failure guard
     double v = std::sqrt(w * z);
     double i = v / z;
     double vl = xl * i;
     double vc = roundFixed(xc * i, 1);
-    setText(tensione_, "TENSIONE SULLA BOBINA : " + fixed(vl, 1) + " Volt, IN OPPOSIZIONE AI " + general(vc) +
-                           " Volt SUL CONDENSATORE");
-    setText(corrente_, "A " + general(f) + " Mhz LA TENSIONE TOT. E' " + fixed(v, 3) +
-                           " Volt,    LA CORRENTE E'  " + fixed(i, 3) + " Ampere");
-    setText(xc_, "REATTANZA CAP.VA.: " + fixed(xc, 2));
-    setText(xl_, "REATTANZA IND.VA.: " + fixed(xl, 2));
-    setText(vc_, general(vc) + " V.");
-    setText(vl_, fixed(vl, 1) + " V.");
+    const std::string tensione = "TENSIONE SULLA BOBINA : " + fixed(vl, 1) + " Volt, IN OPPOSIZIONE AI " +
+                                 general(vc) + " Volt SUL CONDENSATORE";
+    const std::string corrente = "A " + general(f) + " Mhz LA TENSIONE TOT. E' " + fixed(v, 3) +
+                                 " Volt,    LA CORRENTE E'  " + fixed(i, 3) + " Ampere";
+    const std::string xcText = "REATTANZA CAP.VA.: " + fixed(xc, 2), xlText = "REATTANZA IND.VA.: " + fixed(xl, 2);
+    const std::string vcText = general(vc) + " V.", vlText = fixed(vl, 1) + " V.";
+    setText(impedenza_, impedenza);
+    setText(anticipo_, anticipo);
+    setText(risonanza_, risonanza);
+    setText(tensione_, tensione);
+    setText(corrente_, corrente);
+    setText(xc_, xcText);
+    setText(xl_, xlText);
+    setText(vc_, vcText);
+    setText(vl_, vlText);
   }
 
   Input f_, l_, c_, r_, w_;

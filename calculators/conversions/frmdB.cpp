@@ -83,68 +83,63 @@ class DecibelRatios final : public CalculatorOf<DecibelRatios> {
   }
 
   void compute() {
-    x1_ = number(input1_);
-    if (x1_ < 0) {
+    const double x1 = number(input1_);
+    if (x1 < 0) {
       warn("SOLO VALORI POSITIVI", "MESSAGGIO DI ERRORE", input1_);
       return;
     }
     if (isSelected(mode_, 0)) {
-      const bool refused = x1_ > 70;
+      const bool refused = x1 > 70;
       if (refused) {
         warn("MASSIMO DB CALCOLABILE = 70", "MESSAGGIO DI ERRORE", input1_);
       } else {
         // the power ratio is squared before either ratio is rounded
-        double rv = std::pow(10.0, x1_ / 20);
-        double rp = rv * rv;
+        const double rv = std::pow(10.0, x1 / 20);
+        const double rp = rv * rv;
+        const std::string voltage = pattern(rv, "#,##0.###"), power = pattern(rp, "#,##0.###");
         rv_ = roundPattern(rv, "#,##0.###");
-        rp_ = roundPattern(rp, "#,##0.###");
-        setText(out1_, pattern(rv, "#,##0.###"));
-        setText(out2_, pattern(rp, "#,##0.###"));
+        setText(out1_, voltage);
+        setText(out2_, power);
       }
       setGeometry(2100, 1000, 7890, 6700);
       // A refused level leaves the example as it was: its label and its
       // ratio always belong to the same computed level.
-      if (!refused) setText(dbExample_, general(x1_));
+      if (!refused) setText(dbExample_, general(x1));
     } else if (isSelected(mode_, 1) || isSelected(mode_, 2)) {
-      x2_ = number(input2_);
-      if (!(x1_ * x2_ > 0)) {
+      const double x2 = number(input2_);
+      if (!(x1 * x2 > 0)) {
         warn("SOLO VALORI POSITIVI", "MESSAGGIO DI ERRORE", input1_);
         return;
       }
-      double ratio;
-      if (x1_ <= x2_) {
-        ratio = x2_ / x1_;
-        setText(kind_, "DB di GUADAGNO");
-      } else {
-        ratio = x1_ / x2_;
-        setText(kind_, "DB di ATTENUAZIONE");
-      }
-      db_ = (isSelected(mode_, 1) ? 20 : 10) * std::log10(ratio);
-      setText(out1_, pattern(db_, "#0.##"));
+      const bool gain = x1 <= x2;
+      const double ratio = gain ? x2 / x1 : x1 / x2;
+      const std::string db = pattern((isSelected(mode_, 1) ? 20 : 10) * std::log10(ratio), "#0.##");
+      setText(kind_, gain ? "DB di GUADAGNO" : "DB di ATTENUAZIONE");
+      setText(out1_, db);
       show(kind_);
     }
   }
 
   // The worked example, on every change of its voltage.
   void example() {
-    v_ = single(number(voltExample_));
+    const float typed = single(number(voltExample_));
     if (!rv_) {
       // no ratio computed yet: nothing to show
       blank({gainOut_, lossOut_});
       return;
     }
-    const double v = static_cast<double>(v_);
-    setText(gainOut_, pattern(*rv_ * v, "#,##0.###"));
-    setText(lossOut_, pattern(v / *rv_, "#,##0.###"));
+    const double v = static_cast<double>(typed);
+    const std::string gain = pattern(*rv_ * v, "#,##0.###"), loss = pattern(v / *rv_, "#,##0.###");
+    setText(gainOut_, gain);
+    setText(lossOut_, loss);
   }
 
   Options mode_;
   Input input1_, input2_, voltExample_;
   Label lblInput1_, lblInput2_, lblOutput1_, lblOutput2_, out1_, out2_, kind_, dbExample_, gainOut_, lossOut_;
-  double x1_ = 0, x2_ = 0, db_ = 0;
-  // the ratios as shown (rounded to 3 decimals); none before the first computation
-  std::optional<double> rv_, rp_;
-  float v_ = 0;
+  // the voltage ratio as shown (rounded to 3 decimals), read by the example;
+  // none before the first computation
+  std::optional<double> rv_;
 };
 
 }  // namespace

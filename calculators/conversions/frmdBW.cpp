@@ -75,102 +75,102 @@ class DecibelWatt final : public CalculatorOf<DecibelWatt> {
   }
 
   void compute() {
-    x_ = number(input_);
+    const double x = number(input_);
     if (isSelected(mode_, 0)) {
-      fromDbw();
+      fromDbw(x);
     } else if (isSelected(mode_, 1)) {
-      fromDbm();
+      fromDbm(x);
     } else if (isSelected(mode_, 2)) {
-      if (x_ == 0) {
+      if (x == 0) {
         // nothing typed: no result to show
         hide(output_);
         return;
       }
-      fromWatt();
+      fromWatt(x);
     }
     show(output_);
   }
 
-  void fromDbw() {
-    if (x_ < -30 || x_ > 50) {
+  void fromDbw(double x) {
+    if (x < -30 || x > 50) {
       warn("VALORI da:  - 30 a + 50", "MESSAGGIO DI AVVISO", input_);
       return;
     }
-    first_ = fixed(x_ + 30, 3);
+    const std::string first = fixed(x + 30, 3);
     // the power is kept as shown, in watts with 3 decimals
-    p_ = roundFixed(std::pow(10.0, x_ / 10), 3);
-    setText(out1_, first_);
+    const double p = roundFixed(std::pow(10.0, x / 10), 3);
+    const std::string v50 = fixed(std::sqrt(p * 50), 2), v75 = fixed(std::sqrt(p * 75), 2);
+    const std::string power = x >= 0 ? fixed(p, 3) : general(1000 * p);
+    setText(out1_, first);
     setText(lblOutput1_, "dBm");
     setText(lblOut50_, "Volt su 50 ohm");
     setText(lblOut75_, "Volt su 75 ohm");
-    setText(volt50_, fixed(std::sqrt(p_ * 50), 2));
-    setText(volt75_, fixed(std::sqrt(p_ * 75), 2));
-    if (x_ >= 0) {
-      setText(lblOutput2_, "Watt");
-      setText(out2_, fixed(p_, 3));
-    } else {
-      setText(lblOutput2_, "milliWatt");
-      setText(out2_, general(1000 * p_));
-    }
+    setText(volt50_, v50);
+    setText(volt75_, v75);
+    setText(lblOutput2_, x >= 0 ? "Watt" : "milliWatt");
+    setText(out2_, power);
   }
 
-  void fromDbm() {
-    if (x_ < -120 || x_ > 80) {
+  void fromDbm(double x) {
+    if (x < -120 || x > 80) {
       warn("VALORI DA: - 120 a + 80", "MESSAGGIO DI AVVISO", input_);
       return;
     }
-    first_ = fixed(x_ - 30, 2);
+    const std::string first = fixed(x - 30, 2);
     // the power follows from the dBW as shown
-    const double p = std::pow(10.0, roundFixed(x_ - 30, 2) / 10);
+    const double p = std::pow(10.0, roundFixed(x - 30, 2) / 10);
     const double v50 = std::sqrt(p * 50), v75 = std::sqrt(p * 75);
     double voltScale, powerScale;
     std::string volts, unit;
-    if (x_ < -90) {
+    if (x < -90) {
       voltScale = 1e6, volts = "microVolt", powerScale = 1e15, unit = "femtoWatt";
-    } else if (x_ < -60) {
+    } else if (x < -60) {
       voltScale = 1e6, volts = "microVolt", powerScale = 1e12, unit = "picoWatt";
-    } else if (x_ < -30) {
+    } else if (x < -30) {
       voltScale = 1e3, volts = "milliVolt", powerScale = 1e9, unit = "nanoWatt";
-    } else if (x_ < 0) {
+    } else if (x < 0) {
       voltScale = 1e3, volts = "milliVolt", powerScale = 1e6, unit = "microWatt";
-    } else if (x_ <= 13) {
+    } else if (x <= 13) {
       // 13 dBm is the last level shown in millivolts
       voltScale = 1e3, volts = "milliVolt", powerScale = 1e3, unit = "milliWatt";
-    } else if (x_ < 30) {
+    } else if (x < 30) {
       voltScale = 1, volts = "Volt", powerScale = 1e3, unit = "milliWatt";
     } else {
       voltScale = 1, volts = "Volt", powerScale = 1, unit = "Watt";
     }
-    p_ = p * powerScale;
-    setText(volt50_, fixed(v50 * voltScale, 2));
-    setText(volt75_, fixed(v75 * voltScale, 2));
+    const std::string v50Text = fixed(v50 * voltScale, 2), v75Text = fixed(v75 * voltScale, 2);
+    const std::string power = fixed(p * powerScale, 2);
+    const std::string dbuv = general(x + 107);
+    setText(volt50_, v50Text);
+    setText(volt75_, v75Text);
     setText(lblOut50_, volts + " su 50 ohm");
     setText(lblOut75_, volts + " su 75 ohm");
     setText(lblOutput2_, unit);
-    setText(out1_, first_);
-    setText(out2_, fixed(p_, 2));
+    setText(out1_, first);
+    setText(out2_, power);
     setText(lblDbuv_, "dBµV su 50 ohm");
-    setText(dbuv_, general(x_ + 107));
+    setText(dbuv_, dbuv);
   }
 
-  void fromWatt() {
-    if (x_ < 0) {
+  void fromWatt(double x) {
+    if (x < 0) {
       warn("NON ESISTONO WATT NEGATIVI", "MESSAGGIO DI ERRORE", input_);
       return;
     }
-    if (x_ > 100000) {
+    if (x > 100000) {
       warn("VALORE ECCESSIVO", "MESSAGGIO DI AVVISO", input_);
       return;
     }
-    first_ = fixed(10 * std::log10(x_), 2);
+    const std::string first = fixed(10 * std::log10(x), 2);
     // the dBm follow from the dBW as shown
-    const double dbm = roundFixed(10 * std::log10(x_), 2) + 30;
-    setText(out1_, first_);
-    setText(out2_, fixed(dbm, 2));
+    const std::string dbm = fixed(roundFixed(10 * std::log10(x), 2) + 30, 2);
+    const std::string v50 = fixed(std::sqrt(x * 50), 2), v75 = fixed(std::sqrt(x * 75), 2);
+    setText(out1_, first);
+    setText(out2_, dbm);
     setText(lblOut50_, "Volt su 50 ohm");
     setText(lblOut75_, "Volt su 75 ohm");
-    setText(volt50_, fixed(std::sqrt(x_ * 50), 2));
-    setText(volt75_, fixed(std::sqrt(x_ * 75), 2));
+    setText(volt50_, v50);
+    setText(volt75_, v75);
   }
 
   Options mode_;
@@ -178,9 +178,6 @@ class DecibelWatt final : public CalculatorOf<DecibelWatt> {
   Frame output_;
   Label lblInput_, note_, lblOutput1_, out1_, lblOutput2_, out2_, lblOut50_, volt50_, lblOut75_, volt75_, lblDbuv_,
       dbuv_;
-  double x_ = 0;
-  std::string first_;  // the first result as shown
-  double p_ = 0;       // the power as computed for display
 };
 
 }  // namespace

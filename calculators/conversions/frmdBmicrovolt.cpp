@@ -42,26 +42,27 @@ class DecibelMicrovolt final : public CalculatorOf<DecibelMicrovolt> {
   }
 
   void compute() {
-    x_ = number(input_);
+    double x = number(input_);
     if (isSelected(mode_, 0)) {
       // nothing typed reads as 1 µV (0 dB); a negative voltage is reported
       // and then taken as 1 µV too
-      if (x_ == 0) {
-        x_ = 1;
-      } else if (x_ < 0) {
-        x_ = 1;
+      if (x == 0) {
+        x = 1;
+      } else if (x < 0) {
+        x = 1;
         warn("NON ESISTONO VALORI NEGATIVI", "MESSAGGIO DI ERRORE", input_);
       }
-      r_ = single(roundFixed(20 * std::log10(x_), 2));
-      setText(out_, general(r_));
+      // the result is single precision
+      const float r = single(roundFixed(20 * std::log10(x), 2));
+      setText(out_, general(r));
     } else {
-      if (x_ > 120) {
+      if (x > 120) {
         warn("dBmicroV max = 120", "MESSAGGIO DI ERRORE", input_);
-      } else if (x_ < 0) {
+      } else if (x < 0) {
         warn("NON ESISTONO VALORI NEGATIVI", "MESSAGGIO DI ERRORE", input_);
       } else {
-        r_ = single(roundPattern(std::pow(10.0, x_ / 20), "#,##0.##"));
-        setText(out_, general(r_));
+        const float r = single(roundPattern(std::pow(10.0, x / 20), "#,##0.##"));
+        setText(out_, general(r));
       }
     }
     show(lblOutput_);
@@ -70,8 +71,6 @@ class DecibelMicrovolt final : public CalculatorOf<DecibelMicrovolt> {
   Options mode_;
   Input input_;
   Label lblInput_, lblOutput_, out_;
-  double x_ = 0;
-  float r_ = 0;  // the result, single precision
 };
 
 }  // namespace

@@ -57,16 +57,17 @@ class VoltWatt final : public CalculatorOf<VoltWatt> {
   }
 
   void compute() {
-    r_ = number(ohm_);
-    p_ = number(power_);
-    if (!productTest({p_, r_}, Product::NotPositive, ohm_)) return;
+    const double r = number(ohm_);
+    const double p = number(power_);
+    if (!productTest({p, r}, Product::NotPositive, ohm_)) return;
     for (int i = 1; i <= 7; ++i) {
       if (!isSelected(mode_, i)) continue;
       const Unit& u = kUnits[i - 1];
-      v_ = fixed(std::sqrt(r_ * p_) * u.k, 3);
-      level_ = roundFixed(10 * std::log10(p_ * u.times / u.per), 1);
-      setText(volts_, v_ + u.volts);
-      setText(dbm_, "PARI A  " + general(level_) + " dBm");
+      const std::string volts = fixed(std::sqrt(r * p) * u.k, 3);
+      const double level = roundFixed(10 * std::log10(p * u.times / u.per), 1);  // in dBm
+      const std::string dbm = "PARI A  " + general(level) + " dBm";
+      setText(volts_, volts + u.volts);
+      setText(dbm_, dbm);
       return;
     }
   }
@@ -74,9 +75,6 @@ class VoltWatt final : public CalculatorOf<VoltWatt> {
   Options mode_;
   Input power_, ohm_;
   Label lblInput_, volts_, dbm_;
-  double r_ = 0, p_ = 0;
-  std::string v_;          // the voltage as shown
-  double level_ = 0;       // the level in dBm
 };
 
 }  // namespace

@@ -65,35 +65,37 @@ class Bobine final : public CalculatorOf<Bobine> {
   }
 
   void compute() {
-    d_ = number(diameter_);
-    lc_ = number(length_);
-    x_ = number(input_);
-    if (!productTest({d_, lc_, x_}, Product::EachPositive, input_)) return;
+    const double d = number(diameter_);
+    const double lc = number(length_);
+    const double x = number(input_);
+    if (!productTest({d, lc, x}, Product::EachPositive, input_)) return;
+    std::string out, wire;
     if (isSelected(mode_, 0)) {
       // the turns are rounded before the wire diameter is derived from them
-      result_ = roundFixed(std::sqrt((0.45 + lc_ / d_) * 1000 * x_ / d_), 1);
-      wmax_ = roundDefault(lc_ / result_);
-      setText(out_, fixed(result_, 1) + " spire in aria, filo con diametro massimo di mm. " + general(wmax_));
-      setText(wire_, "lunghezza del conduttore : " + general(Int(result_ * 3.14 * d_ / 10)) + " cm.");
+      const double turns = roundFixed(std::sqrt((0.45 + lc / d) * 1000 * x / d), 1);
+      const double wmax = roundDefault(lc / turns);
+      out = fixed(turns, 1) + " spire in aria, filo con diametro massimo di mm. " + general(wmax);
+      wire = "lunghezza del conduttore : " + general(Int(turns * 3.14 * d / 10)) + " cm.";
     } else if (isSelected(mode_, 1)) {
-      double lh = d_ * x_ * x_ / ((0.45 + lc_ / d_) * 1000);
-      result_ = roundFixed(lh, 2);
-      wmax_ = roundDefault(lc_ / x_);
-      setText(out_, "µHenry :   " + fixed(lh, 2));
-      setText(wire_, "lunghezza del conduttore " + general(Int(x_ * 3.14 * d_ / 10)) +
-                         " cm. con diametro max mm. " + general(wmax_));
+      const double lh = d * x * x / ((0.45 + lc / d) * 1000);
+      const double wmax = roundDefault(lc / x);
+      out = "µHenry :   " + fixed(lh, 2);
+      wire = "lunghezza del conduttore " + general(Int(x * 3.14 * d / 10)) + " cm. con diametro max mm. " +
+             general(wmax);
     } else {
       return;
     }
-    setText(lblL_, general(lc_) + " mm");
-    setText(lblD_, general(d_) + " mm ");
+    const std::string l = general(lc) + " mm", dText = general(d) + " mm ";
+    setText(out_, out);
+    setText(wire_, wire);
+    setText(lblL_, l);
+    setText(lblD_, dText);
     show({out_, wire_});
   }
 
   Options mode_;
   Input input_, diameter_, length_;
   Label lblInput_, out_, wire_, lblL_, lblD_;
-  double d_ = 0, lc_ = 0, x_ = 0, result_ = 0, wmax_ = 0;
 };
 
 }  // namespace

@@ -31,29 +31,30 @@ class BobinePiatte final : public CalculatorOf<BobinePiatte> {
 
  private:
   void compute() {
-    w_ = number(width_);
-    g_ = number(gap_);
-    n_ = number(turns_);
+    const double w = number(width_);
+    const double g = number(gap_);
+    const double n = number(turns_);
     // two negative sizes pass the product but make no spiral: refused alike
-    if (w_ * g_ * n_ <= 0 || w_ < 0 || g_ < 0 || n_ < 0) {
+    if (w * g * n <= 0 || w < 0 || g < 0 || n < 0) {
       warn("MANCA DATO", "MESSAGGIO DI ERRORE", width_);
       return;
     }
     // the hole is as wide as the winding, so the outer side is three times it
-    inner_ = g_ * (n_ - 1) + w_ * n_;
-    outer_ = 3 * inner_;
-    const double nh = 5.6568 * inner_ * std::pow(n_, 5.0 / 3) * (std::log(inner_) / std::log(10.0) + 0.9031);
-    setText(outerLbl_, fixed(outer_, 1) + " mm");
-    setText(innerLbl_, fixed(inner_, 1) + " mm");
-    setText(widthLbl_, general(w_) + " mm");
-    setText(gapLbl_, general(g_) + " mm");
-    uh_ = roundDefault(nh / 1000);
-    setText(out_, "L'INDUTTANZA E' µHENRY " + general(uh_));
+    const double inner = g * (n - 1) + w * n;
+    const double outer = 3 * inner;
+    const double nh = 5.6568 * inner * std::pow(n, 5.0 / 3) * (std::log(inner) / std::log(10.0) + 0.9031);
+    const std::string outerText = fixed(outer, 1) + " mm", innerText = fixed(inner, 1) + " mm";
+    const std::string widthText = general(w) + " mm", gapText = general(g) + " mm";
+    const std::string out = "L'INDUTTANZA E' µHENRY " + general(roundDefault(nh / 1000));
+    setText(outerLbl_, outerText);
+    setText(innerLbl_, innerText);
+    setText(widthLbl_, widthText);
+    setText(gapLbl_, gapText);
+    setText(out_, out);
   }
 
   Input width_, gap_, turns_;
   Label out_, outerLbl_, innerLbl_, widthLbl_, gapLbl_;
-  double w_ = 0, g_ = 0, n_ = 0, inner_ = 0, outer_ = 0, uh_ = 0;
 };
 
 }  // namespace

@@ -31,27 +31,27 @@ class BobineUhf final : public CalculatorOf<BobineUhf> {
 
  private:
   void compute() {
-    d_ = number(diameter_);
-    l_ = number(length_);
-    h_ = single(number(height_));
-    const double r = d_ / 2;
+    const double d = number(diameter_);
+    const double l = number(length_);
+    const float height = single(number(height_));
+    const double r = d / 2;
     // the distance is not tested; a negative product is ignored silently
-    if (!productTest({l_, d_}, Product::Zero, diameter_)) return;
-    const float twoH = single(2 * static_cast<double>(h_));
-    const double h = h_;
-    const double wire = std::sqrt(r * r + l_ * l_);
-    const double image = std::sqrt(4 * h * h + l_ * l_);
-    nh_ = 0.4605 * l_ * (std::log(twoH / r) / std::log(10.0)) * (l_ + wire) / (l_ + image) +
-          0.0002 * (image - wire + l_ / 4 - twoH + r);
-    setText(out_, "Induttanza in nanoHenry : = " + fixed(nh_, 3));
-    setText(lblLength_, general(l_) + " mm");
-    setText(lblHeight_, general(h_) + " mm");
+    if (!productTest({l, d}, Product::Zero, diameter_)) return;
+    const float twoH = single(2 * static_cast<double>(height));
+    const double h = height;
+    const double wire = std::sqrt(r * r + l * l);
+    const double image = std::sqrt(4 * h * h + l * l);
+    const double nh = 0.4605 * l * (std::log(twoH / r) / std::log(10.0)) * (l + wire) / (l + image) +
+                      0.0002 * (image - wire + l / 4 - twoH + r);
+    const std::string out = "Induttanza in nanoHenry : = " + fixed(nh, 3);
+    const std::string lengthText = general(l) + " mm", heightText = general(height) + " mm";
+    setText(out_, out);
+    setText(lblLength_, lengthText);
+    setText(lblHeight_, heightText);
   }
 
   Input diameter_, length_, height_;
   Label out_, lblLength_, lblHeight_;
-  double d_ = 0, l_ = 0, nh_ = 0;
-  float h_ = 0;
 };
 
 }  // namespace

@@ -66,42 +66,43 @@ class MicroBobine final : public CalculatorOf<MicroBobine> {
   }
 
   void compute() {
-    d_ = number(coilDiameter_);
-    dw_ = number(wireDiameter_);
-    x_ = number(input_);
-    s_ = number(spacing_);
-    if (!productTest({x_, d_, dw_, s_}, Product::EachPositive, input_)) return;
+    const double d = number(coilDiameter_);
+    const double dw = number(wireDiameter_);
+    const double x = number(input_);
+    const double s = number(spacing_);
+    if (!productTest({x, d, dw, s}, Product::EachPositive, input_)) return;
     // dimensions in inches: the winding pitch and the diameter over the wire
-    const double pitch = (s_ + dw_) / 25.4;
-    const double over = (d_ + dw_) / 25.4;
+    const double pitch = (s + dw) / 25.4;
+    const double over = (d + dw) / 25.4;
+    double turns;
+    std::string out;
     if (isSelected(mode_, 0)) {
       // the turns are rounded before the lengths are derived from them
-      turns_ = roundFixed(std::pow(1000 * x_ * std::pow(pitch, 0.7) / (17 * std::pow(over, 1.7)), 1 / 1.3), 2);
-      setText(out_, fixed(turns_, 2) + " spire in aria ");
+      turns = roundFixed(std::pow(1000 * x * std::pow(pitch, 0.7) / (17 * std::pow(over, 1.7)), 1 / 1.3), 2);
+      out = fixed(turns, 2) + " spire in aria ";
     } else if (isSelected(mode_, 1)) {
-      turns_ = x_;
-      double lh = 17 * std::pow(x_, 1.3) * std::pow(over, 1.7) / (1000 * std::pow(pitch, 0.7));
-      inductance_ = roundFixed(lh, 6);
-      if (inductance_ > 1) {
-        setText(out_, "µHenry :   " + fixed(lh, 6));
-      } else {
-        setText(out_, "nano Henry :   " + general(1000 * inductance_));
-      }
+      turns = x;
+      const double lh = 17 * std::pow(x, 1.3) * std::pow(over, 1.7) / (1000 * std::pow(pitch, 0.7));
+      const double inductance = roundFixed(lh, 6);
+      out = inductance > 1 ? "µHenry :   " + fixed(lh, 6) : "nano Henry :   " + general(1000 * inductance);
     } else {
       return;
     }
-    coil_ = roundFixed(turns_ * (s_ + dw_) - s_, 1);
-    setText(coilLength_, "lunghezza della bobina : " + general(coil_) + " mm");
-    setText(wire_, "lunghezza del conduttore : " + fixed(turns_ * 3.14 * d_ / 10, 2) + " cm.");
-    setText(lblS_, general(s_) + " mm");
-    setText(lblD_, general(d_) + " mm ");
+    const double coil = roundFixed(turns * (s + dw) - s, 1);
+    const std::string coilText = "lunghezza della bobina : " + general(coil) + " mm";
+    const std::string wire = "lunghezza del conduttore : " + fixed(turns * 3.14 * d / 10, 2) + " cm.";
+    const std::string sText = general(s) + " mm", dText = general(d) + " mm ";
+    setText(out_, out);
+    setText(coilLength_, coilText);
+    setText(wire_, wire);
+    setText(lblS_, sText);
+    setText(lblD_, dText);
     show({out_, coilLength_, wire_});
   }
 
   Options mode_;
   Input input_, coilDiameter_, wireDiameter_, spacing_;
   Label lblInput_, out_, coilLength_, wire_, lblD_, lblS_;
-  double d_ = 0, dw_ = 0, x_ = 0, s_ = 0, turns_ = 0, inductance_ = 0, coil_ = 0;
 };
 
 }  // namespace

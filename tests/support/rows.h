@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/form.h"
 #include "framework/numbers.h"
 
 namespace vm::test {
@@ -55,6 +56,38 @@ class Row {
   // Opens the window modal, as from a modal caller.
   Row& modal();
   Row& regional(const Regional& r);
+  // The window's own caption (its title bar).
+  Row& title(std::string expected);
+  // The tooltip of a control.
+  Row& tooltip(std::string name, std::string expected);
+  // Labels placed on a drawing, strictly inside it.
+  Row& placed(std::vector<std::string> names);
+  // Drawings that draw something.
+  Row& drawn(std::vector<std::string> names);
+  // Buttons and pictures that show an image.
+  Row& pictured(std::vector<std::string> names);
+  // Controls the window does not have.
+  Row& absent(std::vector<std::string> names);
+  // The last step leaves the text and the visibility of every control as
+  // they were, except the controls named.
+  Row& unchanged(std::vector<std::string> except = {});
+  // Takes the state `unchanged` compares with after the first `steps` steps
+  // instead of before the last one.
+  Row& since(std::size_t steps);
+  // The caption label of an input reads `caption`.
+  Row& field(std::string input, std::string caption);
+  // The window's place and size afterwards, in twips (a size of -1 is not checked).
+  Row& geometry(int left, int top, int width = -1, int height = -1);
+  // Labels placed on the drawing named, inside it (edges included); the drawing draws something.
+  Row& on(std::string drawing, std::vector<std::string> labels);
+  // Controls that sit in the frame named.
+  Row& inside(std::string frame, std::vector<std::string> names);
+  // The colour of the caption of option `option` of a group.
+  Row& captionColor(std::string group, int option, Color expected);
+  // Instead of an exact list of messages: each message shown is one of these.
+  Row& messagesAmong(std::vector<std::string> allowed);
+  // No control's text holds "nan" or "inf".
+  Row& clean();
 
   struct Check;
   const std::string& form() const { return form_; }
@@ -78,7 +111,24 @@ class Row {
   std::optional<std::string> focus_;
   std::optional<std::vector<std::string>> effects_;
   std::optional<bool> open_;
+  std::optional<std::string> title_;
+  std::vector<std::pair<std::string, std::string>> tooltips_;
+  std::vector<std::string> placed_, drawn_, pictured_, absent_;
+  std::optional<std::vector<std::string>> unchanged_;
+  std::optional<std::vector<std::string>> among_;
+  std::optional<std::size_t> since_;
+  std::vector<std::pair<std::string, std::string>> fields_;
+  std::optional<Geometry> geometry_;
+  std::vector<std::pair<std::string, std::vector<std::string>>> on_, inside_;
+  std::vector<std::pair<std::pair<std::string, int>, Color>> captionColors_;
+  bool clean_ = false;
 };
+
+// The steps of typing TEXT into INPUT one character at a time, as at the
+// keyboard: "INPUT=7", "INPUT=7.", "INPUT=7.1".
+std::vector<std::string> keys(const std::string& input, const std::string& text);
+// Steps one after the other.
+std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b);
 
 // Plays the row and reports every difference at the row's file and line.
 void play(const Row& row);
