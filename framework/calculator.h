@@ -158,6 +158,8 @@ class Ref {
   }
   // Places a label on a drawing, at a point in the drawing's units.
   Ref& at(Art drawing, double x, double y);
+  // Shows this label just before `control`, in the same row (a hint pointing at it).
+  Ref& beside(Ctl control);
   Ref& onClick(std::function<void()> fn);
   Ref& onClick(std::function<void(int)> fn);
   Ref& onChange(std::function<void()> fn);
@@ -278,6 +280,11 @@ Ref<H>& Ref<H>::at(Art drawing, double x, double y) {
   d.drawing = drawing.id;
   d.anchorX = x;
   d.anchorY = y;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::beside(Ctl control) {
+  b_->def(id_).beside = control.id;
   return *this;
 }
 template <class H>

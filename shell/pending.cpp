@@ -21,6 +21,7 @@ std::unique_ptr<Form> makePendingForm(std::string_view form) {
   FormBuilder b(*f);
   b.window(std::string(form), pendingCaption(form));
   b.label("lblpreparazione", "In preparazione");
+  b.closeButton("cmdchiudi", "CHIUDI");
   b.finish(std::make_unique<Pending>());
   return f;
 }

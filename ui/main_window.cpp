@@ -13,6 +13,7 @@
 
 #include "pictures.h"
 #include "qt_host.h"
+#include "qt_util.h"
 
 // The pictures of the main window live in the library's resources.
 static void initPictures() { Q_INIT_RESOURCE(velmorante_ui); }
@@ -21,8 +22,6 @@ namespace vm::ui {
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QColor colourOf(Color c) { return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)); }
 
 // The white client area with the picture of the old receiver.
 class Backdrop : public QWidget {
