@@ -107,7 +107,7 @@ class Ratios : public benchmark::ConsoleReporter {
         auto hand = times_.find(std::string(what) + "/hand/" + form);
         if (hand == times_.end() || hand->second <= 0) continue;
         const double ratio = t / hand->second;
-        std::printf("  %-26s %9.1f / %9.1f = %.2f\n", form.c_str(), t / 1000, hand->second / 1000, ratio);
+        std::printf("  %-26s %9.1f / %9.1f = %.2f\n", form.c_str(), t, hand->second, ratio);
         if (ratio > worst) worst = ratio, worstName = form;
       }
       std::printf("  worst: %s %.2f\n", worstName.c_str(), worst);

@@ -169,6 +169,7 @@ QWidget* FormWindow::make(int id) {
     }
     case Kind::Drawing:
       w = new DrawingView(d.art ? d.art : std::make_shared<const Drawing>(), this);
+      w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // labels on it never move the layout
       break;
     case Kind::Label: {
       auto* l = new QLabel(this);
@@ -296,19 +297,25 @@ QWidget* FormWindow::widgetOf(std::string_view name, int option) const {
 void FormWindow::project() {
   if (projecting_) return;
   projecting_ = true;
-  bool relayout = false;
+  bool relayout = false, widen = false;
   std::vector<bool> moved(drawings_.size(), false);
   for (int id = 0; id < form_->count(); ++id) {
     if (!projectControl(id)) continue;
+    const auto& d = form_->def(id);
+    if (d.drawing >= 0 && d.kind == Kind::Label) {
+      // a label on a drawing moves on it; the window's layout stays
+      for (std::size_t i = 0; i < drawings_.size(); ++i)
+        if (drawings_[i] == controls_[static_cast<std::size_t>(d.drawing)].widget) moved[i] = true;
+      continue;
+    }
     relayout = true;
-    const int on = form_->def(id).drawing;
-    if (on < 0) continue;
-    for (std::size_t i = 0; i < drawings_.size(); ++i)
-      if (drawings_[i] == controls_[static_cast<std::size_t>(on)].widget) moved[i] = true;
+    // a text that does not wrap may ask for more width
+    auto* label = qobject_cast<QLabel*>(controls_[static_cast<std::size_t>(id)].widget);
+    widen = widen || !label || !label->wordWrap();
   }
   for (std::size_t i = 0; i < drawings_.size(); ++i)
     if (moved[i]) drawings_[i]->placeLabels();
-  if (relayout || grown_.isEmpty()) fitSize();
+  if (relayout || grown_.isEmpty()) fitSize(widen || !opened_);
   projectFocus();
   projecting_ = false;
 }
@@ -461,7 +468,8 @@ QSize FormWindow::frameExtra() const {
   return QSize(0, titleBarHeight(font()));
 }
 
-void FormWindow::fitSize() {
+void FormWindow::fitSize(bool widen) {
+  // the nested layouts measure the new texts only once activated
   if (QLayout* l = layout()) l->activate();
   const QRect area = screenArea();
   const QSize extra = frameExtra();
@@ -471,7 +479,7 @@ void FormWindow::fitSize() {
   // for); results wrap inside it and the window grows downward
   if (width_ <= 0 || !opened_)
     width_ = std::max({sizeHint().width(), stated_.width(), captionWidth(windowTitle(), font())});
-  const int w = std::min(std::max(width_, minimumSizeHint().width()), maxW);
+  const int w = std::min(widen ? std::max(width_, minimumSizeHint().width()) : std::max(width_, width()), maxW);
   int h = hasHeightForWidth() ? heightForWidth(w) : -1;
   if (h < 0) h = sizeHint().height();
   h = std::min(std::max({h, stated_.height(), grown_.height()}), maxH);
@@ -488,7 +496,7 @@ void FormWindow::setStatedSize(QSize size) {
   width_ = 0;
   // what lies below the fold comes and goes with the height
   if (!projecting_) project();
-  else fitSize();
+  else fitSize(true);
 }
 
 void FormWindow::placeAt(QPoint pos) {

@@ -80,7 +80,8 @@ class FormWindow : public QDialog {
   // Returns true when the change may alter the window's layout.
   bool projectControl(int id);
   void projectFocus();
-  void fitSize();
+  // widen: a text that does not wrap changed, and may need more width
+  void fitSize(bool widen);
   void keepOnScreen(QPoint pos);
   QSize frameExtra() const;
   int optionOf(QObject* w, int* id) const;

@@ -18,8 +18,8 @@ class DipoloRipiegato final : public CalculatorOf<DipoloRipiegato> {
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { stepUp(); });
     Art art = b.drawing("drwdipolo", wires::foldedDipole());
     lblD1_ = b.label("lbld1", "d1").at(art, 250, 116);
-    lblD2_ = b.label("lbld2", "d2").at(art, 250, 30);
-    lblS_ = b.label("lbls", "S").at(art, 332, 72);
+    lblD2_ = b.label("lbld2", "d2").at(art, 272, 44);
+    lblS_ = b.label("lbls", "S").at(art, 338, 72);
     ratio_ = b.result("lblrapporto");
     impedance_ = b.result("lbloutputimpedenza");
     impedanceOnDrawing_ = b.result("lblimpedenza").at(art, 215, 150);

@@ -24,7 +24,7 @@ class ResRadiazione final : public CalculatorOf<ResRadiazione> {
     half_ = b.result("lbllunghezza").at(art, 213, 28);
     degrees_ = b.result("lblgradi");
     resonant_ = b.result("lblrisonanza");
-    b.text("max 1/4 lambda").at(art, 213, 78);
+    b.text("max 1/4 lambda").at(art, 225, 80);
     b.text("discesa coax").at(art, 215, 130);
     b.text(" FREQUENZE AMMISSIBILI : da 1 a 50 MHz");
     b.text("separare i decimali con il punto del tastierino numerico");

@@ -67,7 +67,7 @@ Drawing invertedVDipole() {
 }
 
 Drawing foldedDipole() {
-  Drawing d(340, 200);
+  Drawing d(360, 200);
   foldedConductor(d, 30, 310, 60, 24, 6);
   feedPoint(d, 170, 84, 6);
   downLead(d, 170, 88, 170);

@@ -21,9 +21,9 @@ Drawing solenoid() {
 }
 
 Drawing spacedSolenoid() {
-  Drawing d(300, 150);
+  Drawing d(310, 150);
   // leads
-  d.line(20, 80, 50, 80, 2).line(226, 80, 256, 80, 2);
+  d.line(20, 80, 50, 80, 2).line(226, 80, 240, 80, 2);
   // six turns with a clear gap between them
   for (int i = 0; i < 6; ++i) {
     double x = 50 + i * 32;
@@ -77,9 +77,9 @@ Drawing squareSpiral() {
   d.symbol(Symbol::Arrow, 150, 252, 135, 134);
   // track width and gap of the outermost turn, pointed at from the right
   d.symbol(Symbol::Dimension, r - 12, 160, r, 160);
-  d.symbol(Symbol::Arrow, 270, 175, r - 4, 162);
+  d.symbol(Symbol::Arrow, 258, 175, r - 4, 162);
   d.symbol(Symbol::Dimension, r - 24, 110, r - 12, 110);
-  d.symbol(Symbol::Arrow, 270, 95, r - 18, 108);
+  d.symbol(Symbol::Arrow, 258, 95, r - 18, 108);
   return d;
 }
 

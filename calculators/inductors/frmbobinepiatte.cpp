@@ -21,8 +21,8 @@ class BobinePiatte final : public CalculatorOf<BobinePiatte> {
     Art art = b.drawing("drwspirale", coils::squareSpiral());
     outerLbl_ = b.label("Label1", "LATO ESTERNO").at(art, 130, 8);
     innerLbl_ = b.label("Label2", "LATO INTERNO").at(art, 150, 262);
-    widthLbl_ = b.label("Label3", "LARG. PISTA").at(art, 300, 175);
-    gapLbl_ = b.label("Label4", "DIST.PISTA").at(art, 300, 95);
+    widthLbl_ = b.label("Label3", "LARG. PISTA").at(art, 302, 175);
+    gapLbl_ = b.label("Label4", "DIST.PISTA").at(art, 302, 95);
     b.text("IMPOSTATA LA LARGHEZZA E LA DISTANZA DELLE PISTE NONCHE'  IL NR. DELLE SPIRE SI OTTENGONO LE "
            "DIMENSIONI DELLA BOBINA E L'INDUTTANZA APPROSSIMATIVA");
     // the sides on the drawing stay until the next computation

@@ -33,7 +33,7 @@ class MicroBobine final : public CalculatorOf<MicroBobine> {
     coilLength_ = b.result("lbllungbobina");
     wire_ = b.result("lbllunghezzafilo");
     Art coil = b.drawing("drwbobina", coils::spacedSolenoid());
-    lblD_ = b.label("lbld", " D ").at(coil, 272, 80);
+    lblD_ = b.label("lbld", " D ").at(coil, 280, 80);
     lblS_ = b.label("lbls", "Sp").at(coil, 138, 8);
     b.button("cmdaprebobineHF", "COSTRUZIONE  BOBINE HF").onClick([this] { openCompanion("frmbobine"); });
     b.button("cmdchiamaawg", "CONVERSIONI AWG").onClick([this] { openBeside("frmawg", 180, 180, 4100, 3000); });
