@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -99,8 +100,21 @@ class HandBuilt : public QDialog {
           break;
         }
         case Kind::Label: {
+          // the same settings as the window's labels: results selectable and
+          // framed, texts wrapped unless they sit on a drawing or beside a control
           auto* l = new QLabel(ui::qs(st.text), this);
-          l->setWordWrap(d.drawing < 0);
+          l->setTextFormat(Qt::PlainText);
+          if (d.role == Role::Result) {
+            l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            if (d.drawing < 0) {
+              l->setWordWrap(true);
+              l->setFrameShape(QFrame::StyledPanel);
+              l->setFrameShadow(QFrame::Sunken);
+            }
+          } else if (d.role == Role::Static && d.drawing < 0 && d.beside < 0) {
+            l->setWordWrap(true);
+          }
+          if (d.drawing >= 0) l->setAutoFillBackground(true);
           w = l;
           break;
         }
@@ -123,6 +137,15 @@ class HandBuilt : public QDialog {
       }
     }
     grid->addLayout(buttons, row++, 0, 1, 2);
+    // the size of the window it stands for: the stated one, and wide enough
+    // for its caption, as a dialog drawn by hand for that window would be
+    const auto& g = form_->geometry();
+    int w = std::max(sizeHint().width(), ui::captionWidth(windowTitle(), font()));
+    if (g.width) w = std::max(w, ui::pixelsOf(*g.width, screen()));
+    int h = hasHeightForWidth() ? heightForWidth(w) : -1;
+    if (h < 0) h = sizeHint().height();
+    if (g.height) h = std::max(h, ui::pixelsOf(*g.height, screen()));
+    resize(w, h);
   }
 
   Form& form() const { return *form_; }

@@ -465,7 +465,17 @@ QSize FormWindow::frameExtra() const {
   const QSize frame = frameGeometry().size() - size();
   if (isVisible() && !frame.isEmpty()) return frame;
   // not shown yet (or a platform without frames): a usual title bar
-  return QSize(0, titleBarHeight(font()));
+  return QSize(0, titleBarHeightOnce());
+}
+
+int FormWindow::titleBarHeightOnce() const {
+  if (titleBar_ < 0) titleBar_ = titleBarHeight(font());
+  return titleBar_;
+}
+
+int FormWindow::captionWidthOnce() const {
+  if (caption_ < 0) caption_ = captionWidth(windowTitle(), font());
+  return caption_;
 }
 
 void FormWindow::fitSize(bool widen) {
@@ -478,7 +488,7 @@ void FormWindow::fitSize(bool widen) {
   // the width is the one the window opened with (or the one its Part asked
   // for); results wrap inside it and the window grows downward
   if (width_ <= 0 || !opened_)
-    width_ = std::max({sizeHint().width(), stated_.width(), captionWidth(windowTitle(), font())});
+    width_ = std::max({sizeHint().width(), stated_.width(), captionWidthOnce()});
   const int w = std::min(widen ? std::max(width_, minimumSizeHint().width()) : std::max(width_, width()), maxW);
   int h = hasHeightForWidth() ? heightForWidth(w) : -1;
   if (h < 0) h = sizeHint().height();
@@ -571,6 +581,11 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
 void FormWindow::showEvent(QShowEvent* e) {
   opened_ = true;
   QDialog::showEvent(e);
+}
+
+void FormWindow::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::FontChange || e->type() == QEvent::WindowTitleChange) titleBar_ = caption_ = -1;
+  QDialog::changeEvent(e);
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {

@@ -59,6 +59,7 @@ class FormWindow : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void changeEvent(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void reject() override;
   void keyPressEvent(QKeyEvent* e) override;
@@ -84,6 +85,10 @@ class FormWindow : public QDialog {
   void fitSize(bool widen);
   void keepOnScreen(QPoint pos);
   QSize frameExtra() const;
+  // The title bar's measures, taken once: asking the desktop for its title
+  // font is far dearer than anything else a keystroke does.
+  int titleBarHeightOnce() const;
+  int captionWidthOnce() const;
   int optionOf(QObject* w, int* id) const;
 
   std::unique_ptr<Form> form_;
@@ -98,6 +103,8 @@ class FormWindow : public QDialog {
   bool placed_ = false;
   bool centred_ = false;
   bool opened_ = false;  // shown once: the width is settled
+  mutable int titleBar_ = -1;
+  mutable int caption_ = -1;
 };
 
 }  // namespace vm::ui
