@@ -172,6 +172,8 @@ class Ref {
   std::pair<H, Label> handles() const { return {*this, caption()}; }
   // Places a label on a drawing, at the drawing's mark of that name.
   Ref& at(Art drawing, std::string_view mark);
+  // Shows this label just before `control`, in the same row (a hint pointing at it).
+  Ref& beside(Ctl control);
   Ref& onClick(std::function<void()> fn);
   Ref& onClick(std::function<void(int)> fn);
   Ref& onChange(std::function<void()> fn);
@@ -299,6 +301,11 @@ Ref<H>& Ref<H>::at(Art drawing, std::string_view mark) {
   d.drawing = drawing.id;
   d.anchorX = m.x;
   d.anchorY = m.y;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::beside(Ctl control) {
+  b_->def(id_).beside = control.id;
   return *this;
 }
 template <class H>

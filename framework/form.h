@@ -79,6 +79,8 @@ struct ControlDef {
   bool clickable = false;  // labels and pictures with a Click reaction
   bool closes = false;     // the window's close button
   bool computes = false;   // the window's compute button (Enter runs it)
+  int beside = -1;         // a static label shown just before this control, in its row
+                           // (a hint that points at a button)
   std::shared_ptr<const Drawing> art;  // drawings, and pictures drawn with the kit
   std::function<void(int)> onClick;
   std::function<void()> onChange;

@@ -12,6 +12,7 @@ class Pending final : public CalculatorOf<Pending> {
   explicit Pending(FormBuilder& b) : CalculatorOf(b) {
     b.caption(pendingCaption(b.form().name()));
     b.label("lblpreparazione", "In preparazione");
+    b.closeButton("cmdchiudi", "CHIUDI");
   }
 };
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // Windows of the catalogue whose Calculator is not built yet open as a small
-// window with their caption and the line "In preparazione".
+// window with their caption, the line "In preparazione" and a close button.
 #include <memory>
 #include <string>
 #include <string_view>

@@ -7,16 +7,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qt_util.h"
+
 namespace vm::ui {
 
 namespace {
 
 constexpr double kTextSize = 11;  // drawing units
-
-QColor colourOf(Color c, const QColor& ink) {
-  if (c == kDefaultColor) return ink;
-  return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF));
-}
 
 void arrowHead(QPainter& p, QPointF tip, QPointF from, double size) {
   QLineF l(tip, from);
@@ -194,6 +191,12 @@ void DrawingView::anchor(QLabel* label, double x, double y) {
   label->setParent(this);
   labels_.push_back(Anchored{label, x, y});
   placeLabels();
+}
+
+std::vector<QLabel*> DrawingView::labels() const {
+  std::vector<QLabel*> out;
+  for (const auto& a : labels_) out.push_back(a.label);
+  return out;
 }
 
 QSize DrawingView::sizeHint() const {

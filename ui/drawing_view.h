@@ -21,6 +21,10 @@ class DrawingView : public QWidget {
   // Places the anchored labels again (their texts changed).
   void placeLabels();
 
+  const Drawing& drawing() const { return *drawing_; }
+  // The labels placed on the drawing.
+  std::vector<QLabel*> labels() const;
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 

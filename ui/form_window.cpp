@@ -16,21 +16,15 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <map>
 
 #include "drawing_view.h"
 #include "pictures.h"
+#include "qt_util.h"
 
 namespace vm::ui {
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-// Captions of buttons and of labels with a buddy read '&' as a mnemonic:
-// the texts of the system are shown exactly as written.
-QString literal(const std::string& s) { return qs(s).replace('&', "&&"); }
-
-QColor colourOf(Color c) { return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)); }
 
 void setColour(QWidget* w, QPalette::ColorRole role, Color c) {
   QPalette pal = w->palette();
@@ -60,11 +54,7 @@ FormWindow::~FormWindow() {
   if (form_) form_->changed = nullptr;
 }
 
-int FormWindow::px(int twips) const {
-  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-  const double dpi = s ? s->logicalDotsPerInchX() : 96.0;
-  return qRound(twips * dpi / 1440.0);
-}
+int FormWindow::px(int twips) const { return pixelsOf(twips, screen()); }
 
 void FormWindow::build() {
   const int n = form_->count();
@@ -81,6 +71,7 @@ void FormWindow::build() {
       label->setAutoFillBackground(true);  // a value sits clear of the lines under it
       view->anchor(label, d.anchorX, d.anchorY);
     }
+    if (d.kind == Kind::Drawing) drawings_.push_back(static_cast<DrawingView*>(controls_[static_cast<std::size_t>(id)].widget));
   }
 
   auto* outer = new QHBoxLayout(this);
@@ -151,6 +142,8 @@ QWidget* FormWindow::make(int id) {
         track(r, id, option);
         connect(r, &QRadioButton::clicked, this, [this, id, option] { form_->click(id, option); });
       }
+      c.shown.captions.assign(st.captions.size(), std::string());
+      c.shown.captionColors.assign(st.captions.size(), kDefaultColor);
       w = box;
       break;
     }
@@ -168,6 +161,13 @@ QWidget* FormWindow::make(int id) {
       break;
     }
     case Kind::Picture: {
+      if (d.art) {
+        // a picture drawn with the drawing kit
+        w = new DrawingView(d.art, this);
+        if (d.clickable) w->setCursor(Qt::PointingHandCursor);
+        w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        break;
+      }
       auto* l = new QLabel(this);
       l->setPixmap(picturePixmap(d.picture, QSize(48, 48), devicePixelRatioF()));
       l->setAlignment(Qt::AlignCenter);
@@ -177,6 +177,7 @@ QWidget* FormWindow::make(int id) {
     case Kind::Drawing:
       w = new DrawingView(d.art ? d.art : std::make_shared<const Drawing>(), this);
       if (d.clickable) w->setCursor(Qt::PointingHandCursor);
+      w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // labels on it never move the layout
       break;
     case Kind::Label: {
       auto* l = new QLabel(this);
@@ -184,7 +185,14 @@ QWidget* FormWindow::make(int id) {
       if (d.role == Role::Result) {
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         l->setCursor(Qt::IBeamCursor);
-      } else if (d.role == Role::Static && d.drawing < 0) {
+        if (d.drawing < 0) {
+          // a long result wraps inside the window's width instead of widening it
+          l->setWordWrap(true);
+          l->setFrameShape(QFrame::StyledPanel);
+          l->setFrameShadow(QFrame::Sunken);
+          l->setMinimumHeight(l->fontMetrics().height() + 6);
+        }
+      } else if (d.role == Role::Static && d.drawing < 0 && d.beside < 0) {
         l->setWordWrap(true);
       }
       if (d.clickable) l->setCursor(Qt::PointingHandCursor);
@@ -213,11 +221,25 @@ void FormWindow::fill(QGridLayout* grid, int parent, bool topLevel, std::vector<
   int row = 0;
   QHBoxLayout* buttons = nullptr;
   const int n = form_->count();
+  // hints shown just before the button they point at
+  std::multimap<int, int> besides;
+  for (int id = 0; id < n; ++id) {
+    const auto& d = form_->def(id);
+    if (d.kind == Kind::Label && d.beside >= 0 && d.beside < n && form_->def(d.beside).kind == Kind::Button &&
+        form_->def(d.beside).parent == parent && d.drawing < 0)
+      besides.emplace(d.beside, id);
+  }
+  auto isBeside = [&](int id) {
+    for (const auto& [target, label] : besides)
+      if (label == id) return true;
+    return false;
+  };
   for (int id = 0; id < n; ++id) {
     const auto& d = form_->def(id);
     if (d.parent != parent) continue;
     if (d.kind == Kind::Label && d.drawing >= 0) continue;               // on its drawing
     if (d.kind == Kind::Label && d.role == Role::Caption && d.buddy >= 0) continue;  // beside its control
+    if (isBeside(id)) continue;                                          // beside its button
     QWidget* w = controls_[static_cast<std::size_t>(id)].widget;
     if (d.kind == Kind::Button) {
       if (!buttons) {
@@ -225,6 +247,8 @@ void FormWindow::fill(QGridLayout* grid, int parent, bool topLevel, std::vector<
         buttons->addStretch(1);
         grid->addLayout(buttons, row++, 0, 1, 2);
       }
+      auto [from, to] = besides.equal_range(id);
+      for (auto it = from; it != to; ++it) buttons->addWidget(controls_[static_cast<std::size_t>(it->second)].widget);
       buttons->addWidget(w);
       continue;
     }
@@ -282,24 +306,53 @@ QWidget* FormWindow::widgetOf(std::string_view name, int option) const {
 void FormWindow::project() {
   if (projecting_) return;
   projecting_ = true;
-  for (int id = 0; id < form_->count(); ++id) projectControl(id);
-  for (int id = 0; id < form_->count(); ++id)
-    if (form_->def(id).kind == Kind::Drawing)
-      static_cast<DrawingView*>(controls_[static_cast<std::size_t>(id)].widget)->placeLabels();
-  fitSize();
+  bool relayout = false, widen = false;
+  std::vector<bool> moved(drawings_.size(), false);
+  for (int id = 0; id < form_->count(); ++id) {
+    if (!projectControl(id)) continue;
+    const auto& d = form_->def(id);
+    if (d.drawing >= 0 && d.kind == Kind::Label) {
+      // a label on a drawing moves on it; the window's layout stays
+      for (std::size_t i = 0; i < drawings_.size(); ++i)
+        if (drawings_[i] == controls_[static_cast<std::size_t>(d.drawing)].widget) moved[i] = true;
+      continue;
+    }
+    relayout = true;
+    // a text that does not wrap may ask for more width
+    auto* label = qobject_cast<QLabel*>(controls_[static_cast<std::size_t>(id)].widget);
+    widen = widen || !label || !label->wordWrap();
+  }
+  for (std::size_t i = 0; i < drawings_.size(); ++i)
+    if (moved[i]) drawings_[i]->placeLabels();
+  if (relayout || grown_.isEmpty()) fitSize(widen || !opened_);
   projectFocus();
   projecting_ = false;
 }
 
-void FormWindow::projectControl(int id) {
+bool FormWindow::projectControl(int id) {
   const auto& d = form_->def(id);
   const auto& st = form_->state(id);
   auto& c = controls_[static_cast<std::size_t>(id)];
+  auto& was = c.shown;
   QWidget* w = c.widget;
   const QSignalBlocker block(w);
-  w->setToolTip(qs(st.tooltip));
-  w->setHidden(!st.visible || (form_->belowFold(id) && !form_->foldOpen()));
-  if (d.kind != Kind::Label && d.kind != Kind::Drawing && d.kind != Kind::Picture) w->setEnabled(st.enabled);
+  bool relayout = false;
+  if (d.kind != Kind::Options && st.tooltip != was.tooltip) {
+    w->setToolTip(qs(st.tooltip));
+    was.tooltip = st.tooltip;
+  }
+  const bool hide = !st.visible || (form_->belowFold(id) && !form_->foldOpen());
+  if (hide != c.hidden) {
+    w->setHidden(hide);
+    c.hidden = hide;
+    relayout = true;
+  }
+  const bool ownEnabled = d.kind != Kind::Label && d.kind != Kind::Drawing && d.kind != Kind::Picture &&
+                          d.kind != Kind::Options;
+  if (ownEnabled && st.enabled != was.enabled) {
+    w->setEnabled(st.enabled);
+    was.enabled = st.enabled;
+  }
   switch (d.kind) {
     case Kind::Input: {
       auto* e = static_cast<QLineEdit*>(w);
@@ -309,59 +362,89 @@ void FormWindow::projectControl(int id) {
         e->setText(t);
         e->setCursorPosition(std::min(cursor, static_cast<int>(t.size())));
       }
-      setColour(e, QPalette::Text, st.foreColor);
-      setColour(e, QPalette::Base, st.backColor);
+      if (st.foreColor != was.foreColor) setColour(e, QPalette::Text, st.foreColor);
+      if (st.backColor != was.backColor) setColour(e, QPalette::Base, st.backColor);
+      was.foreColor = st.foreColor;
+      was.backColor = st.backColor;
       break;
     }
     case Kind::Button: {
       auto* b = static_cast<QPushButton*>(w);
-      if (d.picture.empty()) b->setText(literal(st.text));
-      setColour(b, QPalette::ButtonText, st.foreColor);
+      if (d.picture.empty() && st.text != was.text) {
+        b->setText(literal(st.text));
+        was.text = st.text;
+        relayout = true;
+      }
+      if (st.foreColor != was.foreColor) {
+        setColour(b, QPalette::ButtonText, st.foreColor);
+        was.foreColor = st.foreColor;
+      }
       break;
     }
     case Kind::Options: {
+      bool regroup = false;
+      for (std::size_t i = 0; i < c.radios.size(); ++i)
+        regroup = regroup || c.radios[i]->isChecked() != (st.selected == d.firstIndex + static_cast<int>(i));
       const QSignalBlocker blockGroup(c.group);
-      c.group->setExclusive(false);
+      if (regroup) c.group->setExclusive(false);
       for (std::size_t i = 0; i < c.radios.size(); ++i) {
         auto* r = c.radios[i];
         const QSignalBlocker blockRadio(r);
-        r->setText(i < st.captions.size() ? literal(st.captions[i]) : QString());
-        r->setChecked(st.selected == d.firstIndex + static_cast<int>(i));
-        r->setToolTip(qs(st.tooltip));
-        r->setEnabled(st.enabled);
+        const std::string& caption = i < st.captions.size() ? st.captions[i] : std::string();
+        if (caption != was.captions[i]) {
+          r->setText(literal(caption));
+          was.captions[i] = caption;
+          relayout = true;
+        }
+        if (regroup) r->setChecked(st.selected == d.firstIndex + static_cast<int>(i));
+        if (st.tooltip != was.tooltip) r->setToolTip(qs(st.tooltip));
+        if (st.enabled != was.enabled) r->setEnabled(st.enabled);
         const Color own = i < st.captionColors.size() ? st.captionColors[i] : kDefaultColor;
-        setColour(r, QPalette::WindowText, own != kDefaultColor ? own : st.foreColor);
+        const Color colour = own != kDefaultColor ? own : st.foreColor;
+        if (colour != was.captionColors[i]) {
+          setColour(r, QPalette::WindowText, colour);
+          was.captionColors[i] = colour;
+        }
       }
-      c.group->setExclusive(true);
+      if (regroup) c.group->setExclusive(true);
+      was.tooltip = st.tooltip;
+      was.enabled = st.enabled;
       break;
     }
     case Kind::List: {
       auto* cb = static_cast<QComboBox*>(w);
-      bool same = cb->count() == static_cast<int>(st.entries.size());
-      for (int i = 0; same && i < cb->count(); ++i) same = cb->itemText(i) == qs(st.entries[static_cast<std::size_t>(i)]);
-      if (!same) {
+      if (st.entries != was.entries) {
         cb->clear();
         for (const auto& e : st.entries) cb->addItem(qs(e));
+        was.entries = st.entries;
+        relayout = true;
       }
-      cb->setCurrentIndex(st.listIndex);
+      if (cb->currentIndex() != st.listIndex) cb->setCurrentIndex(st.listIndex);
       break;
     }
     case Kind::Frame: {
-      auto* g = static_cast<QGroupBox*>(w);
-      g->setTitle(literal(st.text));
+      if (st.text != was.text) {
+        static_cast<QGroupBox*>(w)->setTitle(literal(st.text));
+        was.text = st.text;
+        relayout = true;
+      }
       break;
     }
     case Kind::Label: {
       auto* l = static_cast<QLabel*>(w);
-      const QString t = l->buddy() ? literal(st.text) : qs(st.text);
-      if (l->text() != t) l->setText(t);
-      setColour(l, QPalette::WindowText, st.foreColor);
-      l->setAutoFillBackground(st.backColor != kDefaultColor);
-      setColour(l, QPalette::Window, st.backColor);
-      if (d.drawing < 0 && d.role == Role::Result) {
-        l->setFrameShape(QFrame::StyledPanel);
-        l->setFrameShadow(QFrame::Sunken);
-        l->setMinimumHeight(l->fontMetrics().height() + 6);
+      if (st.text != was.text) {
+        l->setText(l->buddy() ? literal(st.text) : qs(st.text));
+        was.text = st.text;
+        relayout = true;
+      }
+      if (st.foreColor != was.foreColor) {
+        setColour(l, QPalette::WindowText, st.foreColor);
+        was.foreColor = st.foreColor;
+      }
+      if (st.backColor != was.backColor) {
+        if (d.drawing < 0) l->setAutoFillBackground(st.backColor != kDefaultColor);
+        setColour(l, QPalette::Window, st.backColor);
+        was.backColor = st.backColor;
       }
       break;
     }
@@ -369,6 +452,7 @@ void FormWindow::projectControl(int id) {
     case Kind::Drawing:
       break;
   }
+  return relayout;
 }
 
 void FormWindow::projectFocus() {
@@ -381,39 +465,136 @@ void FormWindow::projectFocus() {
   }
 }
 
-void FormWindow::fitSize() {
+QRect FormWindow::screenArea() const {
+  const QScreen* s = home_ ? home_.data() : (screen() ? screen() : QGuiApplication::primaryScreen());
+  return s ? s->availableGeometry() : QRect(0, 0, 1280, 1024);
+}
+
+QSize FormWindow::frameExtra() const {
+  const QSize frame = frameGeometry().size() - size();
+  if (isVisible() && !frame.isEmpty()) return frame;
+  // not shown yet (or a platform without frames): a usual title bar
+  return QSize(0, titleBarHeightOnce());
+}
+
+int FormWindow::titleBarHeightOnce() const {
+  if (titleBar_ < 0) titleBar_ = titleBarHeight(font());
+  return titleBar_;
+}
+
+int FormWindow::captionWidthOnce() const {
+  if (caption_ < 0) caption_ = captionWidth(windowTitle(), font());
+  return caption_;
+}
+
+void FormWindow::fitSize(bool widen) {
+  // the nested layouts measure the new texts only once activated
   if (QLayout* l = layout()) l->activate();
-  QSize hint = sizeHint().expandedTo(minimumSizeHint());
-  // the window is as wide as its caption, which is never cut short
-  QFont bold = font();
-  bold.setBold(true);
-  const int caption = QFontMetrics(bold).horizontalAdvance(windowTitle()) + 48;
-  int w = std::max({hint.width(), stated_.width(), grown_.width(), caption});
-  int h = hint.height();
-  if (hasHeightForWidth()) h = std::max(h, heightForWidth(w));
-  h = std::max({h, stated_.height(), grown_.height()});
+  const QRect area = screenArea();
+  const QSize extra = frameExtra();
+  const int maxW = std::max(1, area.width() - extra.width());
+  const int maxH = std::max(1, area.height() - extra.height());
+  // the width is the one the window opened with (or the one its Part asked
+  // for); results wrap inside it and the window grows downward
+  if (width_ <= 0 || !opened_)
+    width_ = std::max({sizeHint().width(), stated_.width(), captionWidthOnce()});
+  const int w = std::min(widen ? std::max(width_, minimumSizeHint().width()) : std::max(width_, width()), maxW);
+  int h = hasHeightForWidth() ? heightForWidth(w) : -1;
+  if (h < 0) h = sizeHint().height();
+  h = std::min(std::max({h, stated_.height(), grown_.height()}), maxH);
   grown_ = QSize(w, h);
-  if (size() != grown_ || minimumSize() != grown_ || maximumSize() != grown_) setFixedSize(grown_);
+  if (size() != grown_ || minimumSize() != grown_ || maximumSize() != grown_) {
+    setFixedSize(grown_);
+    if (placed_ || isVisible()) keepOnScreen(pos());
+  }
 }
 
 void FormWindow::setStatedSize(QSize size) {
   stated_ = size;
   grown_ = QSize();
+  width_ = 0;
   // what lies below the fold comes and goes with the height
   if (!projecting_) project();
-  else fitSize();
+  else fitSize(true);
 }
 
 void FormWindow::placeAt(QPoint pos) {
   placed_ = true;
-  move(pos);
+  keepOnScreen(pos);
+}
+
+void FormWindow::keepOnScreen(QPoint pos) {
+  // a window stays whole on its screen
+  const QRect a = screenArea();
+  const QSize full = size() + frameExtra();
+  const int x = std::clamp(pos.x(), a.left(), std::max(a.left(), a.left() + a.width() - full.width()));
+  const int y = std::clamp(pos.y(), a.top(), std::max(a.top(), a.top() + a.height() - full.height()));
+  move(x, y);
 }
 
 void FormWindow::centreOnScreen() {
-  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-  if (!s) return;
-  const QRect area = s->availableGeometry();
-  move(area.center() - QPoint(width() / 2, height() / 2));
+  const QRect a = screenArea();
+  const QSize full = size() + frameExtra();
+  keepOnScreen(a.topLeft() + QPoint((a.width() - full.width()) / 2, (a.height() - full.height()) / 2));
+}
+
+bool FormWindow::pressDefault() {
+  if (!form_->isOpen()) return false;
+  int target = -1;
+  // a focused button takes Enter itself, as on every desktop
+  if (QWidget* fw = focusWidget()) {
+    int id = -1;
+    optionOf(fw, &id);
+    if (id >= 0 && id < form_->count() && form_->def(id).kind == Kind::Button) target = id;
+  }
+  for (int id = 0; target < 0 && id < form_->count(); ++id)
+    if (form_->def(id).computes && form_->takesFocus(id)) target = id;
+  if (target < 0 || !form_->takesFocus(target)) return false;
+  const Focus before = form_->focus();
+  // one projection for the whole key: the focus stays where it was unless
+  // the reaction moves it
+  auto notify = std::move(form_->changed);
+  form_->changed = nullptr;
+  form_->click(target);
+  const bool open = form_->isOpen();
+  if (open && before.id != target && form_->focus().id == target && form_->takesFocus(before.id))
+    form_->focusByMouse(before.id, before.option);
+  if (open) {
+    form_->changed = std::move(notify);
+    project();
+  }
+  return true;
+}
+
+bool FormWindow::pressClose() {
+  for (int id = 0; id < form_->count(); ++id)
+    if (form_->def(id).closes && form_->takesFocus(id)) return form_->click(id);
+  return false;
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+  const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+  if (mods == Qt::NoModifier && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+    pressDefault();
+    e->accept();
+    return;
+  }
+  if (mods == Qt::NoModifier && e->key() == Qt::Key_Escape) {
+    pressClose();
+    e->accept();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void FormWindow::showEvent(QShowEvent* e) {
+  opened_ = true;
+  QDialog::showEvent(e);
+}
+
+void FormWindow::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::FontChange || e->type() == QEvent::WindowTitleChange) titleBar_ = caption_ = -1;
+  QDialog::changeEvent(e);
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {
@@ -425,7 +606,7 @@ void FormWindow::closeEvent(QCloseEvent* e) {
 }
 
 void FormWindow::reject() {
-  // Escape does not close a Calculator; the close box and its close button do.
+  // Escape is handled as a press of the close button; nothing else closes here.
 }
 
 bool FormWindow::focusNextPrevChild(bool next) {
@@ -448,6 +629,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
   const auto& d = form_->def(id);
   switch (e->type()) {
     case QEvent::FocusIn: {
+      // the style marks the focus only after a key has moved it; here it is
+      // marked however it came (Qt clears the mark when a window is shown)
+      setAttribute(Qt::WA_KeyboardFocusChange);
       if (projecting_) break;
       const auto reason = static_cast<QFocusEvent*>(e)->reason();
       if (reason == Qt::MouseFocusReason) {

@@ -3,6 +3,8 @@
 // controls, forwards the user's events to the form and projects the form's
 // state back onto the widgets (one way: nothing echoes back).
 #include <QDialog>
+#include <QPointer>
+#include <QScreen>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,7 +27,7 @@ class FormWindow : public QDialog {
 
   Form& form() const { return *form_; }
 
-  // Puts the form's current state onto the widgets.
+  // Puts what changed in the form since the last projection onto the widgets.
   void project();
   // The widget of a control (an option: its button; a caption label: its label).
   QWidget* widgetOf(int id, int option = -1) const;
@@ -35,17 +37,32 @@ class FormWindow : public QDialog {
   int px(int twips) const;
   // A size the window asks for, in pixels; it never becomes smaller than its contents.
   void setStatedSize(QSize size);
-  // Moves the window so that its frame's top-left corner is at `pos` (pixels).
+  // Moves the window so that its frame's top-left corner is at `pos` (pixels),
+  // kept whole on its screen.
   void placeAt(QPoint pos);
   void centreOnScreen();
   bool placed() const { return placed_; }
+  // The window centres itself with its real size once it is laid out.
+  void centreLater() { centred_ = true; }
+  bool centred() const { return centred_; }
+  // The screen the window keeps to (the main window's); the primary one by default.
+  void setHomeScreen(QScreen* s) { home_ = s; }
+  QRect screenArea() const;
+
+  // What Enter and Escape do: the compute button (or the focused button),
+  // and the close button. False when there is no such button to press.
+  bool pressDefault();
+  bool pressClose();
 
   // Called once when the user closes the window by its close box.
   std::function<void()> closedByUser;
 
  protected:
+  void showEvent(QShowEvent* e) override;
+  void changeEvent(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void reject() override;
+  void keyPressEvent(QKeyEvent* e) override;
   bool focusNextPrevChild(bool next) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -54,23 +71,40 @@ class FormWindow : public QDialog {
     QWidget* widget = nullptr;          // the control's own widget
     std::vector<QRadioButton*> radios;  // options
     QButtonGroup* group = nullptr;
+    ControlState shown;                 // what the widgets show now
+    bool hidden = false;
   };
   void build();
   void fill(QGridLayout* grid, int parent, bool topLevel, std::vector<int>* drawings);
   QWidget* make(int id);
   void track(QWidget* w, int id, int option);
-  void projectControl(int id);
+  // Returns true when the change may alter the window's layout.
+  bool projectControl(int id);
   void projectFocus();
-  void fitSize();
+  // widen: a text that does not wrap changed, and may need more width
+  void fitSize(bool widen);
+  void keepOnScreen(QPoint pos);
+  QSize frameExtra() const;
+  // The title bar's measures, taken once: asking the desktop for its title
+  // font is far dearer than anything else a keystroke does.
+  int titleBarHeightOnce() const;
+  int captionWidthOnce() const;
   int optionOf(QObject* w, int* id) const;
 
   std::unique_ptr<Form> form_;
   std::vector<Control> controls_;
+  std::vector<DrawingView*> drawings_;
   QSize stated_;
   QSize grown_;
+  int width_ = 0;  // the width the window opened with, or the one its Part set
   Focus shownFocus_{-2, -2};
+  QPointer<QScreen> home_;
   bool projecting_ = false;
   bool placed_ = false;
+  bool centred_ = false;
+  bool opened_ = false;  // shown once: the width is settled
+  mutable int titleBar_ = -1;
+  mutable int caption_ = -1;
 };
 
 }  // namespace vm::ui

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QToolButton>
@@ -13,6 +14,7 @@
 
 #include "pictures.h"
 #include "qt_host.h"
+#include "qt_util.h"
 
 // The pictures of the main window live in the library's resources.
 static void initPictures() { Q_INIT_RESOURCE(velmorante_ui); }
@@ -21,10 +23,10 @@ namespace vm::ui {
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QColor colourOf(Color c) { return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)); }
 
-// The white client area with the picture of the old receiver.
+// The white client area with the picture of the old receiver, drawn once
+// into a pixmap (again only when the size or the scale changes): the title's
+// blink repaints the area under it many times a minute.
 class Backdrop : public QWidget {
  public:
   explicit Backdrop(QWidget* parent) : QWidget(parent), picture_(QStringLiteral(":/velmorante/radio.svg")) {
@@ -34,19 +36,57 @@ class Backdrop : public QWidget {
     setPalette(pal);
   }
 
+  // The picture as the window's icon, made from the same drawing.
+  QIcon icon() {
+    QIcon icon;
+    if (!picture_.isValid()) return icon;
+    for (int side : {32, 64}) {
+      QPixmap pm(side, side);
+      pm.fill(Qt::transparent);
+      QPainter p(&pm);
+      picture_.render(&p, QRectF(0, 0, side, side));
+      p.end();
+      icon.addPixmap(pm);
+    }
+    return icon;
+  }
+
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* e) override {
+    const qreal dpr = devicePixelRatioF();
+    const QRectF at = place();
+    const QSize pixels = (at.size() * dpr).toSize();
+    if (cache_.size() != pixels || cacheDpr_ != dpr) render(pixels, dpr);
+    if (cache_.isNull() || !e->rect().intersects(at.toAlignedRect())) return;
     QPainter p(this);
-    if (!picture_.isValid()) return;
-    const QSizeF natural = picture_.defaultSize();
-    const QRectF area = QRectF(rect()).adjusted(width() * 0.22, height() * 0.12, -width() * 0.04, -height() * 0.14);
-    const double k = std::min(area.width() / natural.width(), area.height() / natural.height());
-    const QSizeF s = natural * k;
-    picture_.render(&p, QRectF(area.center() - QPointF(s.width() / 2, s.height() / 2), s));
+    p.drawPixmap(at.topLeft(), cache_);
   }
 
  private:
+  // Where the picture sits: in the right part of the area, its shape kept.
+  QRectF place() const {
+    const QSizeF natural = picture_.isValid() ? QSizeF(picture_.defaultSize()) : QSizeF(1, 1);
+    const QRectF area = QRectF(rect()).adjusted(width() * 0.22, height() * 0.12, -width() * 0.04, -height() * 0.14);
+    const double k = std::min(area.width() / natural.width(), area.height() / natural.height());
+    const QSizeF s = natural * k;
+    return QRectF(area.center() - QPointF(s.width() / 2, s.height() / 2), s);
+  }
+
+  void render(QSize pixels, qreal dpr) {
+    cacheDpr_ = dpr;
+    cache_ = QPixmap();
+    if (!picture_.isValid() || pixels.isEmpty()) return;
+    cache_ = QPixmap(pixels);
+    cache_.fill(Qt::transparent);
+    QPainter p(&cache_);
+    picture_.render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    p.end();
+    cache_.setDevicePixelRatio(dpr);
+  }
+
   QSvgRenderer picture_;
+  QPixmap cache_;
+  qreal cacheDpr_ = 0;
 };
 
 }  // namespace
@@ -57,9 +97,9 @@ MainWindow::MainWindow(QtHost& host) : QMainWindow(nullptr), host_(host) {
   setWindowTitle(qs(MainWindowModel::kCaption));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
-  setWindowIcon(QIcon(QStringLiteral(":/velmorante/radio.svg")));
-
   auto* back = new Backdrop(this);
+  // the icon is not needed for the first paint: it follows at once
+  QTimer::singleShot(0, this, [this, back] { setWindowIcon(back->icon()); });
   auto* grid = new QGridLayout(back);
   grid->setContentsMargins(QtHost::px(MainWindowModel::kTitleLeft), QtHost::px(MainWindowModel::kTitleTop), 12, 10);
 

@@ -1,8 +1,13 @@
 #include "pictures.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QString>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace vm::ui {
 
@@ -69,26 +74,62 @@ void paint(QPainter& p, Kind k) {
   }
 }
 
+QPixmap render(Kind k, QSize pixels) {
+  QPixmap pm(pixels);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  const qreal side = std::min(pm.width(), pm.height());
+  p.translate((pm.width() - side) / 2, (pm.height() - side) / 2);
+  p.scale(side / 64.0, side / 64.0);
+  paint(p, k);
+  return pm;
+}
+
+// A picture is painted once per size and kept in the pixmap cache.
+QPixmap cached(Kind k, QSize pixels) {
+  const QString key = QStringLiteral("vm-picture-%1-%2x%3").arg(int(k)).arg(pixels.width()).arg(pixels.height());
+  QPixmap pm;
+  if (!QPixmapCache::find(key, &pm)) {
+    pm = render(k, pixels);
+    QPixmapCache::insert(key, pm);
+  }
+  return pm;
+}
+
+// Paints the picture only at the sizes a button asks for, when it asks.
+class PictureEngine final : public QIconEngine {
+ public:
+  explicit PictureEngine(Kind k) : kind_(k) {}
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    QPixmap pm = cached(kind_, size);
+    if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+      QStyleOption opt;
+      opt.palette = QApplication::palette();
+      pm = QApplication::style()->generatedIconPixmap(mode, pm, &opt);
+    }
+    return pm;
+  }
+  void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal dpr = p->device() ? p->device()->devicePixelRatioF() : 1.0;
+    QPixmap pm = pixmap(rect.size() * dpr, mode, state);
+    pm.setDevicePixelRatio(dpr);
+    p->drawPixmap(rect, pm);
+  }
+  QIconEngine* clone() const override { return new PictureEngine(kind_); }
+  QString key() const override { return QStringLiteral("vm-picture"); }
+
+ private:
+  Kind kind_;
+};
+
 }  // namespace
 
 QPixmap picturePixmap(const std::string& name, QSize logical, qreal dpr) {
-  QPixmap pm(QSize(int(logical.width() * dpr), int(logical.height() * dpr)));
-  pm.fill(Qt::transparent);
-  {
-    QPainter p(&pm);
-    const qreal side = std::min(pm.width(), pm.height());
-    p.translate((pm.width() - side) / 2, (pm.height() - side) / 2);
-    p.scale(side / 64.0, side / 64.0);
-    paint(p, kindOf(name));
-  }
+  QPixmap pm = cached(kindOf(name), QSize(int(logical.width() * dpr), int(logical.height() * dpr)));
   pm.setDevicePixelRatio(dpr);
   return pm;
 }
 
-QIcon pictureIcon(const std::string& name) {
-  QIcon icon;
-  for (int s : {16, 24, 32, 48, 64, 96, 128, 256}) icon.addPixmap(picturePixmap(name, QSize(s, s), 1.0));
-  return icon;
-}
+QIcon pictureIcon(const std::string& name) { return QIcon(new PictureEngine(kindOf(name))); }
 
 }  // namespace vm::ui

@@ -15,7 +15,11 @@
 #include <QWindow>
 #include <algorithm>
 
+#include <QGridLayout>
+#include <QSpacerItem>
+
 #include "form_window.h"
+#include "qt_util.h"
 #include "shell/pending.h"
 
 namespace vm::ui {
@@ -32,12 +36,7 @@ QMessageBox::Icon boxIcon(Icon icon) {
   return QMessageBox::NoIcon;
 }
 
-void showBox(QWidget* parent, const MessageRequest& m) {
-  QMessageBox box(boxIcon(m.icon), QString::fromStdString(m.title), QString::fromStdString(m.prompt),
-                  QMessageBox::Ok, parent);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
-}
+void showBox(QWidget* parent, const MessageRequest& m) { makeMessageBox(parent, m)->exec(); }
 
 QString askWhereToSave(QWidget* parent) {
   const auto answer = QMessageBox::question(
@@ -52,6 +51,19 @@ QString askWhereToSave(QWidget* parent) {
 
 }  // namespace
 
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const MessageRequest& m) {
+  auto box = std::make_unique<QMessageBox>(boxIcon(m.icon), qs(m.title), qs(m.prompt), QMessageBox::Ok, parent);
+  box->setTextFormat(Qt::PlainText);
+  // the box sizes itself to its layout: a strut as wide as the title bar
+  // needs keeps the whole title readable
+  if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+    const int need = captionWidth(box->windowTitle(), box->font());
+    grid->addItem(new QSpacerItem(need, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  std::max(1, grid->columnCount()));
+  }
+  return box;
+}
+
 QtHost::QtHost() : presenter_(showBox), regional_(Regional::italian()) {
   lastWindowClosed = [] { QCoreApplication::quit(); };
   askPdfPath = askWhereToSave;
@@ -62,16 +74,14 @@ QtHost::~QtHost() {
     if (w) delete w.data();
 }
 
-int QtHost::px(int twips) {
-  const QScreen* s = QGuiApplication::primaryScreen();
-  const double dpi = s ? s->logicalDotsPerInchX() : 96.0;
-  return qRound(twips * dpi / 1440.0);
-}
+int QtHost::px(int twips) { return pixelsOf(twips); }
 
-int QtHost::twips(int px) {
-  const QScreen* s = QGuiApplication::primaryScreen();
-  const double dpi = s ? s->logicalDotsPerInchX() : 96.0;
-  return qRound(px * 1440.0 / dpi);
+int QtHost::twips(int px) { return twipsOf(px); }
+
+QScreen* QtHost::homeScreen() const {
+  for (const auto& w : adopted_)
+    if (w && w->screen()) return w->screen();
+  return QGuiApplication::primaryScreen();
 }
 
 void QtHost::message(Form& form, const std::string& prompt, const std::string& title, Icon icon) {
@@ -94,6 +104,7 @@ FormWindow* QtHost::openWindow(const std::string& formName, OpenHow how, std::op
     return w;
   }
   auto* w = new FormWindow(makeAnyForm(formName));
+  w->setHomeScreen(homeScreen());
   windows_.emplace_back(w);
   Form& form = w->form();
   form.changed = [w] { w->project(); };
@@ -109,7 +120,7 @@ FormWindow* QtHost::openWindow(const std::string& formName, OpenHow how, std::op
   if (!form.isOpen()) return nullptr;  // it closed itself while loading
   w->project();
   if (at) w->placeAt(QPoint(px(at->first), px(at->second)));
-  if (!w->placed()) w->centreOnScreen();
+  if (!w->placed() || w->centred()) w->centreOnScreen();
   w->show();
   w->raise();
   w->activateWindow();
@@ -142,7 +153,18 @@ bool QtHost::modalOpen() const {
 }
 
 void QtHost::move(Form& form, int left, int top) {
-  if (FormWindow* w = windowOf(form)) w->placeAt(QPoint(px(left), px(top)));
+  FormWindow* w = windowOf(form);
+  if (!w) return;
+  // a window that centres itself does so with its design size: it is
+  // centred with the size it really has
+  const auto [sw, sh] = screenSize();
+  const auto& g = form.geometry();
+  if (g.width && g.height && std::abs(left - (sw - *g.width) / 2) <= 1 && std::abs(top - (sh - *g.height) / 2) <= 1) {
+    w->centreLater();
+    w->centreOnScreen();
+    return;
+  }
+  w->placeAt(QPoint(px(left), px(top)));
 }
 
 void QtHost::resize(Form& form, int width, int height) {
@@ -193,7 +215,7 @@ Date QtHost::today() const {
 }
 
 std::pair<int, int> QtHost::screenSize() const {
-  const QScreen* s = QGuiApplication::primaryScreen();
+  const QScreen* s = homeScreen();
   if (!s) return Host::screenSize();
   return {twips(s->geometry().width()), twips(s->geometry().height())};
 }

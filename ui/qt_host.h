@@ -5,13 +5,16 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/form.h"
 
+class QMessageBox;
 class QPrinter;
+class QScreen;
 class QWidget;
 
 namespace vm::ui {
@@ -26,6 +29,10 @@ struct MessageRequest {
 
 // Shows a message box and returns when it is dismissed.
 using Presenter = std::function<void(QWidget* parent, const MessageRequest&)>;
+
+// The message box of a request, not shown yet: its prompt, title and icon,
+// one OK button, and wide enough for its whole title.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const MessageRequest& m);
 
 class QtHost : public QObject, public Host {
  public:
@@ -76,6 +83,9 @@ class QtHost : public QObject, public Host {
   // Prints the window to a PDF file, one page; false when it cannot be written.
   bool printToPdf(Form& form, const QString& path);
   static bool render(FormWindow& w, QPrinter& printer);
+
+  // The screen Calculator windows keep to: the main window's, once adopted.
+  QScreen* homeScreen() const;
 
   // Twips and logical pixels of the primary screen.
   static int px(int twips);

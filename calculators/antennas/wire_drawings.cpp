@@ -70,7 +70,7 @@ Drawing invertedVDipole() {
 }
 
 Drawing foldedDipole() {
-  Drawing d(340, 200);
+  Drawing d(360, 200);
   foldedConductor(d, 30, 310, 60, 24, 6);
   feedPoint(d, 170, 84, 6);
   downLead(d, 170, 88, 170);
@@ -81,8 +81,8 @@ Drawing foldedDipole() {
   // overall length, above
   d.symbol(Symbol::Dimension, 30, 25, 310, 25);
   d.mark("lbld1", 250, 116);
-  d.mark("lbld2", 250, 30);
-  d.mark("lbls", 332, 72);
+  d.mark("lbld2", 272, 44);
+  d.mark("lbls", 338, 72);
   d.mark("lblimpedenza", 215, 150);
   d.mark("lbllung", 170, 12);
   return d;
@@ -132,7 +132,7 @@ Drawing shortDipole() {
   // one arm, at most a quarter wave
   d.symbol(Symbol::Dimension, 166, 40, 260, 40);
   d.mark("lbllunghezza", 213, 28);
-  d.mark("max_1_4_lambda", 213, 78);
+  d.mark("max_1_4_lambda", 225, 80);
   d.mark("discesa_coax", 215, 130);
   return d;
 }

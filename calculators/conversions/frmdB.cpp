@@ -32,9 +32,9 @@ class DecibelRatios final : public CalculatorOf<DecibelRatios> {
     lblOutput2_ = b.label("lbloutput2", "lbloutput2");
     out2_ = b.result("lblout2");
     kind_ = b.result("lblvariazione");
-    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
+    const Button calc = b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "E S C I");
-    b.label("Label11", " dopo l'inserimento cliccare su CALCOLA  --->");
+    b.label("Label11", " dopo l'inserimento cliccare su CALCOLA  --->").beside(calc);
     b.label("Label2", "per separare i decimali usare il punto");
     b.label("Label1",
             "Il decibel (dB) è un'unità di misura logaritmica che indica il rapporto esistente tra il segnale "

@@ -23,9 +23,9 @@ Drawing solenoid() {
 }
 
 Drawing spacedSolenoid() {
-  Drawing d(300, 150);
+  Drawing d(310, 150);
   // leads
-  d.line(20, 80, 50, 80, 2).line(226, 80, 256, 80, 2);
+  d.line(20, 80, 50, 80, 2).line(226, 80, 240, 80, 2);
   // six turns with a clear gap between them
   for (int i = 0; i < 6; ++i) {
     double x = 50 + i * 32;
@@ -38,7 +38,7 @@ Drawing spacedSolenoid() {
   // diameter at the right
   d.line(226, 30, 254, 30).line(226, 130, 254, 130);
   d.symbol(Symbol::Dimension, 248, 30, 248, 130);
-  d.mark("lbld", 272, 80);
+  d.mark("lbld", 280, 80);
   d.mark("lbls", 138, 8);
   return d;
 }
@@ -83,13 +83,13 @@ Drawing squareSpiral() {
   d.symbol(Symbol::Arrow, 150, 252, 135, 134);
   // track width and gap of the outermost turn, pointed at from the right
   d.symbol(Symbol::Dimension, r - 12, 160, r, 160);
-  d.symbol(Symbol::Arrow, 270, 175, r - 4, 162);
+  d.symbol(Symbol::Arrow, 258, 175, r - 4, 162);
   d.symbol(Symbol::Dimension, r - 24, 110, r - 12, 110);
-  d.symbol(Symbol::Arrow, 270, 95, r - 18, 108);
+  d.symbol(Symbol::Arrow, 258, 95, r - 18, 108);
   d.mark("Label1", 130, 8);
   d.mark("Label2", 150, 262);
-  d.mark("Label3", 300, 175);
-  d.mark("Label4", 300, 95);
+  d.mark("Label3", 302, 175);
+  d.mark("Label4", 302, 95);
   return d;
 }
 

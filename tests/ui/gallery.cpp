@@ -1,122 +1,258 @@
 // velmorante-gallery: renders every window of the system offscreen to PNG
-// files, at load time and after a typical computation, and reports every
-// text that does not fit its widget.
+// files, at load time, after the computations of its own steps and with
+// every message box they raise, at 100%, 150% and 200%, and reports what a
+// user would see amiss:
+//   - a text that does not fit its widget, a caption that a usual title bar
+//     would cut, a message box narrower than its title;
+//   - a value label lying over a stroke of its drawing;
+//   - a window that does not fit a 1280 x 1024 screen;
+//   - a focusable control that looks the same with and without the focus.
 //   velmorante-gallery FOLDER            every scale (1, 1.5 and 2)
 //   velmorante-gallery FOLDER --scale S  one scale
-// Exit status: 0 when every text fits, 1 when some text is clipped, 2 on a usage error.
+// Exit status: 0 when all is well, 1 when something is amiss, 2 on a usage error.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
 #include <iostream>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "framework/registry.h"
+#include "offscreen.h"
+#include "shell/catalogue.h"
+#include "ui/drawing_view.h"
 #include "ui/form_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
+#include "ui/qt_util.h"
 
 namespace {
 
 using vm::ui::FormWindow;
 
-// The typical computation of a window, as the steps a user takes:
-// NAME=TEXT types, click:NAME[:I] clicks, pick:NAME:I chooses a list entry.
-// A window whose steps name a control it lacks keeps its load-time picture only.
-const std::map<std::string, std::vector<std::string>> kTypical = {
-    {"frmbobine", {"txtinput=10", "txtdiametro=20", "txtlunghezza=20", "click:cmdcalcola"}},
-    {"frmdB", {"txtinput1=6", "click:cmdcalcola"}},
-    {"frmdBW", {"txtinput=10", "click:cmdcalcola"}},
-    {"frmdBmicrovolt", {"txtin=40", "click:cmdcalcola"}},
-    {"frmvoltwatt", {"txtinput=100", "click:cmdcalcola"}},
+// What a radio amateur would do in each window, in the driver's steps
+// (NAME=TEXT, click:NAME[:I], pick:NAME:I, pick:NAME=TEXT, focus:NAME); each
+// "dump" and the end take a picture. A window missing here gets a value in
+// every input and a press of its compute button.
+const std::map<std::string, std::vector<std::string>> kSteps = {
+    {"frmdB", {"txtinput1=6", "click:cmdcalcola", "txtvoltesempio=2", "dump", "click:Option1:1", "txtinput1=1",
+               "txtinput2=2.5", "click:cmdcalcola"}},
+    {"frmdBW", {"txtinput=10", "dump", "click:Option1:2", "txtinput=0.5"}},
+    {"frmdBmicrovolt", {"txtin=40", "dump", "click:Option1:1", "txtin=1000"}},
+    {"frmvoltwatt", {"txtinput=100", "txtohm=50", "click:cmdcalcola"}},
+    {"frmbobine", {"txtinput=10", "txtdiametro=20", "txtlunghezza=20", "click:cmdcalcola", "dump",
+                   "click:Option1:1", "txtinput=12", "click:cmdcalcola"}},
+    {"frmmicrobobine",
+     {"txtinput=0.1", "txtdiametrobobina=8", "txtdiametrofilo=1", "txtspazio=1", "click:cmdcalcola"}},
+    {"frmbobineuhf", {"txtdiametro=6", "txtlunghezza=10", "txtdistanza=2", "click:ccmdcalcola"}},
+    {"frmbobinepiatte", {"txtlp=20", "txtls=1", "txtn=10", "click:cmdcalcola"}},
+    {"frminduttanzafilodiritto", {"txtlunghezza=100", "txtdiametro=1", "click:cmdcalcola"}},
+    {"frmLC", {"txtf=7.1", "txtl=2.2", "txtC=220", "click:cmdcalcola"}},
+    {"frmLL", {"txtl1=2.2", "txtl2=4.7", "txtf=7.1", "click:cmdcalcola"}},
+    {"frmRC", {"txtr=50", "txtC=220", "txtf=7.1", "click:cmdcalcola"}},
+    {"frmRL", {"txtr=50", "txtl=2.2", "txtf=7.1", "click:cmdcalcola"}},
+    {"frmRLC", {"txtr=50", "txtl=2.2", "txtC=220", "txtf=7.1", "click:cmdcalcola"}},
+    {"frmRLCparallelo", {"txtr=50", "txtl=2.2", "txtC=220", "txtf=7.1", "click:cmdcalcola"}},
+    {"frmRLCserie", {"txtr=50", "txtl=2.2", "txtC=220", "txtf=7.1", "click:cmdcalcola"}},
+    {"frmRLR", {"txtr1=10", "txtl=2.2", "txtr2=50", "txtf=7.1", "click:cmdcalcola"}},
+    {"frmCircuitiRLC", {"txtf=7.1", "txtl=2.2", "txtC=220", "txtr=50", "click:cmdcalcola"}},
+    {"frmimpcapparallelo", {"txtf=7.1", "txtl=2.2", "txtC=220", "click:cmdcalcola"}},
+    {"frmimpcapserie", {"txtf=7.1", "txtl=2.2", "txtC=220", "click:cmdcalcola"}},
+    {"frmdipoli", {"txtfrequenza=7.1"}},
+    {"frmdipoloripiegato", {"txtd2=10", "txtd1=10", "txts=100", "click:cmdcalcola", "txtfrequenza=14.2"}},
+    {"frmantpresacalcolata", {"txtfrequenza=7.1", "dump", "click:Option1:1", "txtfrequenza=3.6"}},
+    {"frmantg5rv", {"click:Option1:0", "dump", "click:Option2:0", "dump", "click:Option3:0"}},
+    {"frmlungharmonica", {"txtf=14.2", "txtn=4", "click:cmdcalcola"}},
+    {"frmgradi", {"txtinput=10", "txtfrequenza=7.1", "click:cmdcalcola", "dump", "click:Option1:1", "txtinput=90",
+                  "click:cmdcalcola"}},
+    {"frmresradiazione", {"txtlunghezza=10", "txtfrequenza=7.1", "click:cmdcalcola"}},
+    {"frmresradiazionestilo", {"txtlunghezza=5", "txtfrequenza=7.1", "click:cmdcalcola"}},
+    {"frmridimensiona", {"txtoldf=7", "txtnewf=7.1", "click:cmdcalcola"}},
 };
 
-std::pair<std::string, int> split(const std::string& s) {
-  auto colon = s.rfind(':');
-  if (colon != std::string::npos && colon + 1 < s.size() &&
-      s.find_first_not_of("0123456789", colon + 1) == std::string::npos)
-    return {s.substr(0, colon), std::stoi(s.substr(colon + 1))};
-  return {s, -1};
+// "NAME", "NAME(I)" or "NAME:I" -> the control's id and the option or element.
+std::pair<int, int> control(const vm::Form& f, std::string name) {
+  int index = -1;
+  if (auto colon = name.rfind(':'); colon != std::string::npos) {
+    index = std::stoi(name.substr(colon + 1));
+    name = name.substr(0, colon);
+  } else if (!name.empty() && name.back() == ')') {
+    auto open = name.rfind('(');
+    index = std::stoi(name.substr(open + 1));
+    name = name.substr(0, open);
+  }
+  int id = f.find(name, index);  // an element of a control array
+  if (id >= 0 && f.def(id).index == index) return {id, -1};
+  id = f.find(name);              // an option of a group
+  return {id, id >= 0 && f.def(id).kind == vm::Kind::Options ? index : -1};
 }
 
-// Runs one step; false when the window has no such control.
+// Runs one step of the driver's grammar; false when it cannot run.
 bool step(vm::Form& f, const std::string& s) {
-  if (s.rfind("click:", 0) == 0) {
-    auto [name, i] = split(s.substr(6));
-    int id = f.find(name, i);
-    if (id < 0) id = f.find(name);
-    if (id < 0) return false;
-    f.click(id, f.def(id).kind == vm::Kind::Options ? i : -1);
-    return true;
+  auto starts = [&](const char* p) { return s.rfind(p, 0) == 0; };
+  if (starts("click:")) {
+    auto [id, i] = control(f, s.substr(6));
+    return id >= 0 && f.click(id, i);
   }
-  if (s.rfind("pick:", 0) == 0) {
-    auto [name, i] = split(s.substr(5));
-    int id = f.find(name);
-    if (id < 0) return false;
-    f.choose(id, i);
-    return true;
+  if (starts("focus:")) {
+    auto [id, i] = control(f, s.substr(6));
+    return id >= 0 && f.focusByKeyboard(id, i);
+  }
+  if (starts("pick:")) {
+    const std::string rest = s.substr(5);
+    if (auto eq = rest.find('='); eq != std::string::npos) {
+      const int id = f.find(rest.substr(0, eq));
+      if (id < 0) return false;
+      const auto& entries = f.state(id).entries;
+      for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == rest.substr(eq + 1)) return f.choose(id, static_cast<int>(i));
+      return false;
+    }
+    auto colon = rest.rfind(':');
+    if (colon == std::string::npos) return false;
+    const int id = f.find(rest.substr(0, colon));
+    return id >= 0 && f.choose(id, std::stoi(rest.substr(colon + 1)));
   }
   auto eq = s.find('=');
   if (eq == std::string::npos) return false;
-  int id = f.find(s.substr(0, eq));
-  if (id < 0) return false;
-  f.type(id, s.substr(eq + 1));
-  return true;
+  auto [id, i] = control(f, s.substr(0, eq));
+  return id >= 0 && f.type(id, s.substr(eq + 1));
+}
+
+// Steps for a window with none of its own.
+std::vector<std::string> anySteps(const vm::Form& f) {
+  std::vector<std::string> out;
+  const char* values[] = {"7.1", "2.2", "220", "50", "10"};
+  int n = 0;
+  for (int id = 0; id < f.count(); ++id)
+    if (f.def(id).kind == vm::Kind::Input && f.takesFocus(id)) out.push_back(f.qualifiedName(id) + "=" + values[n++ % 5]);
+  for (int id = 0; id < f.count(); ++id)
+    if (f.def(id).computes) out.push_back("click:" + f.qualifiedName(id));
+  return out;
 }
 
 QString shown(QString t) { return t.replace("&&", "\x01").remove('&').replace('\x01', '&'); }
 
+std::string nameOf(QWidget* w) {
+  QString n = w->objectName();
+  if (n.isEmpty() && w->parentWidget()) n = w->parentWidget()->objectName();
+  return n.toStdString();
+}
+
 // Every visible text of `root` that is wider (or taller) than its widget.
 std::vector<std::string> clipped(QWidget* root) {
   std::vector<std::string> out;
-  auto name = [](QWidget* w) {
-    QString n = w->objectName();
-    if (n.isEmpty() && w->parentWidget()) n = w->parentWidget()->objectName();
-    return n.toStdString();
-  };
   for (QLabel* l : root->findChildren<QLabel*>()) {
     if (!l->isVisibleTo(root) || l->text().isEmpty() || !l->pixmap().isNull()) continue;
     const QRect r = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
     const QString t = l->buddy() ? shown(l->text()) : l->text();
     if (l->wordWrap()) {
+      const QFontMetrics fm = l->fontMetrics();
+      // a word longer than the line does not wrap: it is cut
+      int longest = 0;
+      for (const QString& word : t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        longest = std::max(longest, fm.horizontalAdvance(word));
       if (l->heightForWidth(l->width()) > l->height())
-        out.push_back(name(l) + ": \"" + t.toStdString() + "\" needs more height");
+        out.push_back(nameOf(l) + ": \"" + t.toStdString() + "\" needs more height");
+      else if (longest > r.width())
+        out.push_back(nameOf(l) + ": \"" + t.toStdString() + "\" has a word wider than its line");
     } else {
       const QFontMetrics fm = l->fontMetrics();
       const QRect need = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, t);
       if (need.width() > r.width() || fm.height() > r.height() + 1)
-        out.push_back(name(l) + ": \"" + t.toStdString() + "\" needs " + std::to_string(need.width()) + " of " +
+        out.push_back(nameOf(l) + ": \"" + t.toStdString() + "\" needs " + std::to_string(need.width()) + " of " +
                       std::to_string(r.width()));
     }
   }
   for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
     if (!b->isVisibleTo(root) || b->text().isEmpty()) continue;
     if (b->sizeHint().width() > b->width())
-      out.push_back(name(b) + ": \"" + shown(b->text()).toStdString() + "\" needs " +
+      out.push_back(nameOf(b) + ": \"" + shown(b->text()).toStdString() + "\" needs " +
                     std::to_string(b->sizeHint().width()) + " of " + std::to_string(b->width()));
   }
   for (QGroupBox* g : root->findChildren<QGroupBox*>()) {
     if (!g->isVisibleTo(root) || g->title().isEmpty()) continue;
     if (g->fontMetrics().horizontalAdvance(shown(g->title())) + 16 > g->width())
-      out.push_back(name(g) + ": frame caption \"" + shown(g->title()).toStdString() + "\" does not fit");
+      out.push_back(nameOf(g) + ": frame caption \"" + shown(g->title()).toStdString() + "\" does not fit");
   }
   for (QComboBox* c : root->findChildren<QComboBox*>()) {
     if (!c->isVisibleTo(root) || c->currentText().isEmpty()) continue;
     if (c->sizeHint().width() > c->width())
-      out.push_back(name(c) + ": list entry \"" + c->currentText().toStdString() + "\" does not fit");
+      out.push_back(nameOf(c) + ": list entry \"" + c->currentText().toStdString() + "\" does not fit");
   }
-  if (root->isWindow()) {
-    QFont bold = root->font();
-    bold.setBold(true);
-    if (QFontMetrics(bold).horizontalAdvance(root->windowTitle()) > root->width())
-      out.push_back("window caption \"" + root->windowTitle().toStdString() + "\" is wider than the window");
+  if (root->isWindow() && vm::ui::captionWidth(root->windowTitle(), root->font()) > root->width())
+    out.push_back("caption \"" + root->windowTitle().toStdString() + "\" needs " +
+                  std::to_string(vm::ui::captionWidth(root->windowTitle(), root->font())) + " of " +
+                  std::to_string(root->width()) + " in a title bar");
+  return out;
+}
+
+// Every label on a drawing whose box covers a stroke or a text of the drawing.
+std::vector<std::string> overStrokes(QWidget* root) {
+  std::vector<std::string> out;
+  for (QWidget* child : root->findChildren<QWidget*>()) {
+    // the view declares no meta-object of its own: findChildren cannot tell it apart
+    auto* view = dynamic_cast<vm::ui::DrawingView*>(child);
+    if (!view || !view->isVisibleTo(root) || view->width() <= 0 || view->height() <= 0) continue;
+    const qreal dpr = view->devicePixelRatioF();
+    QImage art(view->size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    art.setDevicePixelRatio(dpr);
+    art.fill(Qt::transparent);
+    {
+      QPainter p(&art);
+      vm::ui::DrawingView::paint(p, view->drawing(), QRectF(view->rect()), Qt::black);
+    }
+    for (QLabel* l : view->labels()) {
+      if (!l->isVisibleTo(root) || l->text().trimmed().isEmpty()) continue;
+      const QRect box = QRect(l->geometry().topLeft() * dpr, l->geometry().size() * dpr).intersected(art.rect());
+      int hits = 0;
+      for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) hits += qAlpha(art.pixel(x, y)) > 96;
+      if (hits > 0)
+        out.push_back(nameOf(l) + ": \"" + l->text().toStdString() + "\" lies over " + std::to_string(hits) +
+                      " stroke pixels of the drawing");
+    }
   }
+  return out;
+}
+
+// A window (with a usual title bar) that leaves the 1280 x 1024 screen.
+std::vector<std::string> offScreen(QWidget* w) {
+  const QRect screen(0, 0, 1280, 1024);
+  QRect frame = w->frameGeometry();
+  if (frame.size() == w->size()) frame.setHeight(frame.height() + vm::ui::titleBarHeight(w->font()));
+  if (frame.width() > screen.width() || frame.height() > screen.height())
+    return {"window of " + std::to_string(frame.width()) + " x " + std::to_string(frame.height()) +
+            " does not fit a 1280 x 1024 screen"};
+  const QRect area = w->screen() ? w->screen()->availableGeometry() : screen;
+  if (!area.contains(frame)) return {"window leaves the screen"};
+  return {};
+}
+
+// Every focusable control that looks the same with and without the focus.
+std::vector<std::string> unmarkedFocus(QWidget* w) {
+  std::vector<std::string> out;
+  QWidget* had = w->focusWidget();
+  for (QWidget* c : w->findChildren<QWidget*>()) {
+    if (!c->isVisibleTo(w) || !c->isEnabled() || c->focusPolicy() == Qt::NoFocus) continue;
+    if (!qobject_cast<QAbstractButton*>(c) && !qobject_cast<QLineEdit*>(c) && !qobject_cast<QComboBox*>(c)) continue;
+    c->setFocus(Qt::OtherFocusReason);
+    const QImage with = c->grab().toImage();
+    c->clearFocus();
+    const QImage without = c->grab().toImage();
+    if (with == without) out.push_back(nameOf(c) + ": shows no mark of the focus");
+  }
+  if (had) had->setFocus(Qt::OtherFocusReason);
   return out;
 }
 
@@ -124,13 +260,12 @@ std::vector<std::string> clipped(QWidget* root) {
 QImage picture(QWidget* w) {
   QPixmap body = w->grab();
   const qreal dpr = body.devicePixelRatio();
-  const int bar = int(26 * dpr);
+  const int bar = int(vm::ui::titleBarHeight(w->font()) * dpr);
   QImage img(body.width(), body.height() + bar, QImage::Format_ARGB32);
   img.fill(QColor(60, 90, 140));
   QPainter p(&img);
-  QFont f = w->font();
-  f.setBold(true);
-  f.setPixelSize(int(13 * dpr));
+  QFont f = vm::ui::titleBarFont(w->font());
+  f.setPixelSize(int(QFontInfo(f).pixelSize() * dpr));
   p.setFont(f);
   p.setPen(Qt::white);
   p.drawText(QRect(int(8 * dpr), 0, img.width(), bar), Qt::AlignVCenter | Qt::AlignLeft, w->windowTitle());
@@ -147,45 +282,115 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& ctx, const QString&
   if (standard) standard(type, ctx, msg);
 }
 
-int renderAll(const QString& folder, const QString& scale) {
-  QDir().mkpath(folder);
-  vm::ui::QtHost host;
-  host.setPresenter([](QWidget*, const vm::ui::MessageRequest&) {});
-  host.askPdfPath = [](QWidget*) { return QString(); };
-  host.lastWindowClosed = [] {};
-  int faults = 0;
-  auto save = [&](QWidget* w, const std::string& name, const char* state) {
-    QApplication::processEvents();
-    const QString file = QStringLiteral("%1/%2@%3x-%4.png").arg(folder, QString::fromStdString(name), scale, state);
-    picture(w).save(file);
-    for (const auto& c : clipped(w)) {
-      std::cerr << name << " (" << state << ", " << scale.toStdString() << "x): " << c << '\n';
-      ++faults;
-    }
-  };
-  {
-    vm::ui::MainWindow main(host);
-    main.show();
-    save(&main, "FRMVELMORANTE", "load");
-    main.close();
+class Gallery {
+ public:
+  Gallery(QString folder, QString scale) : folder_(std::move(folder)), scale_(std::move(scale)) {
+    QDir().mkpath(folder_);
+    host_.setPresenter([this](QWidget* parent, const vm::ui::MessageRequest& m) { boxes_.push_back({parent, m}); });
+    host_.askPdfPath = [](QWidget*) { return QString(); };
+    host_.lastWindowClosed = [] {};
   }
-  for (const auto& e : vm::calculators()) {
-    const std::string name(e.form);
-    FormWindow* w = host.openWindow(name, vm::OpenHow::Modeless);
-    if (!w) continue;
+
+  int run() {
+    {
+      vm::ui::MainWindow main(host_);
+      main.show();
+      save(&main, "FRMVELMORANTE", "load");
+      main.close();
+    }
+    for (const auto& e : vm::calculators()) window(std::string(e.form));
+    // one window not built yet stands for all of them
+    for (const auto& e : vm::menuCatalogue())
+      if (e.isCommand() && !vm::makeForm(e.form)) {
+        window(std::string(e.form));
+        break;
+      }
+    return faults_ == 0 ? 0 : 1;
+  }
+
+ private:
+  void report(const std::string& what, const std::string& state, const std::vector<std::string>& faults) {
+    for (const auto& f : faults) {
+      std::cerr << what << " (" << state << ", " << scale_.toStdString() << "x): " << f << '\n';
+      ++faults_;
+    }
+  }
+
+  void save(QWidget* w, const std::string& name, const std::string& state) {
+    QApplication::processEvents();
+    picture(w).save(QStringLiteral("%1/%2@%3x-%4.png").arg(folder_, vm::ui::qs(name), scale_, vm::ui::qs(state)));
+    report(name, state, clipped(w));
+    report(name, state, overStrokes(w));
+    report(name, state, offScreen(w));
+  }
+
+  // Renders the boxes raised since the last call.
+  void showBoxes(const std::string& name) {
+    for (auto& [parent, m] : boxes_) {
+      auto box = vm::ui::makeMessageBox(parent, m);
+      box->show();
+      QApplication::processEvents();
+      const std::string state = "box" + std::to_string(++boxCount_);
+      picture(box.get()).save(QStringLiteral("%1/%2@%3x-%4.png").arg(folder_, vm::ui::qs(name), scale_, vm::ui::qs(state)));
+      std::vector<std::string> faults = clipped(box.get());
+      if (box->width() < vm::ui::captionWidth(box->windowTitle(), box->font()))
+        faults.push_back("box \"" + m.title + "\" is narrower than its title");
+      report(name, state + " \"" + m.prompt + "\"", faults);
+      box->hide();
+    }
+    boxes_.clear();
+  }
+
+  void closeAll() {
+    for (FormWindow* open : host_.windows()) open->form().close();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void window(const std::string& name) {
+    boxCount_ = 0;
+    FormWindow* w = host_.openWindow(name, vm::OpenHow::Modeless);
+    if (!w) return;
     save(w, name, "load");
-    auto typical = kTypical.find(name);
-    if (typical != kTypical.end()) {
-      bool ok = true;
-      for (const auto& s : typical->second) ok = ok && step(w->form(), s);
-      if (ok && host.windowOf(w->form())) save(w, name, "calc");
+    report(name, "load", unmarkedFocus(w));
+    showBoxes(name);
+    auto own = kSteps.find(name);
+    const std::vector<std::string> steps = own != kSteps.end() ? own->second : anySteps(w->form());
+    int shot = 0;
+    bool open = true;
+    for (const auto& s : steps) {
+      if (s == "dump") {
+        save(w, name, "calc" + std::to_string(++shot));
+        showBoxes(name);
+        continue;
+      }
+      if (!step(w->form(), s)) report(name, "steps", {"step \"" + s + "\" cannot run"});
+      if (!host_.windowOf(w->form()) || !w->form().isOpen()) {
+        open = false;
+        break;
+      }
     }
-    // every window this one opened goes too
-    for (FormWindow* open : host.windows()) open->form().close();
-    QApplication::processEvents();
+    if (open && !steps.empty()) save(w, name, "calc" + std::to_string(++shot));
+    showBoxes(name);
+    closeAll();
+    // the compute button pressed on an empty window: its warning
+    w = host_.openWindow(name, vm::OpenHow::Modeless);
+    if (!w) return;
+    for (int id = 0; id < w->form().count(); ++id)
+      if (w->form().def(id).computes) {
+        w->form().click(id);
+        break;
+      }
+    showBoxes(name);
+    closeAll();
   }
-  return faults == 0 ? 0 : 1;
-}
+
+  QString folder_, scale_;
+  vm::ui::QtHost host_;
+  std::vector<std::pair<QWidget*, vm::ui::MessageRequest>> boxes_;
+  int faults_ = 0;
+  int boxCount_ = 0;
+};
 
 }  // namespace
 
@@ -197,13 +402,13 @@ int main(int argc, char** argv) {
   const QString folder = QString::fromLocal8Bit(argv[1]);
   if (argc >= 4 && std::string(argv[2]) == "--scale") {
     qputenv("QT_SCALE_FACTOR", argv[3]);
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    vm::ui::testing::useDesignScreen(std::atof(argv[3]));
     qInstallMessageHandler(quietPlatform);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    return renderAll(folder, QString::fromLocal8Bit(argv[3]));
+    return Gallery(folder, QString::fromLocal8Bit(argv[3])).run();
   }
-  // both scales, each in a process of its own (the scale is fixed at start)
+  // every scale, each in a process of its own (the scale is fixed at start)
   QCoreApplication core(argc, argv);
   int worst = 0;
   for (const char* s : {"1", "1.5", "2"}) {

@@ -3,8 +3,10 @@
 
 #include <QApplication>
 
+#include "offscreen.h"
+
 int main(int argc, char** argv) {
-  if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  vm::ui::testing::useDesignScreen();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,144 @@
+// The windows side by side with hand-built dialogs of the same widgets,
+// offscreen: one keystroke to the repainted window, and opening a window to
+// its first paint. Prints each pair and the ratio of the two.
+//   velmorante-ui-bench [--benchmark_filter=...]
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "framework/registry.h"
+#include "hand_built.h"
+#include "offscreen.h"
+#include "shell/pending.h"
+#include "ui/form_window.h"
+#include "ui/qt_host.h"
+
+namespace {
+
+using vm::bench::HandBuilt;
+using vm::ui::FormWindow;
+
+void settle() {
+  QApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The first input a user types into.
+int firstInput(const vm::Form& f) {
+  for (int id = 0; id < f.count(); ++id)
+    if (f.def(id).kind == vm::Kind::Input && f.takesFocus(id)) return id;
+  return -1;
+}
+
+// A digit and its removal, each one keystroke, each followed by the repaint.
+void keystrokes(benchmark::State& state, QWidget* input) {
+  input->setFocus();
+  QTest::keyClick(input, Qt::Key_7, Qt::NoModifier);
+  settle();
+  bool add = true;
+  for (auto _ : state) {
+    QTest::keyClick(input, add ? Qt::Key_1 : Qt::Key_Backspace, Qt::NoModifier);
+    QApplication::processEvents();
+    add = !add;
+  }
+}
+
+void keystrokeForm(benchmark::State& state, std::string name) {
+  vm::ui::QtHost host;
+  host.setPresenter([](QWidget*, const vm::ui::MessageRequest&) {});
+  host.lastWindowClosed = [] {};
+  FormWindow* w = host.openWindow(name, vm::OpenHow::Modeless);
+  settle();
+  keystrokes(state, w->widgetOf(firstInput(w->form())));
+  w->form().close();
+  settle();
+}
+
+void keystrokeHand(benchmark::State& state, std::string name) {
+  HandBuilt d(vm::makeAnyForm(name));
+  d.show();
+  settle();
+  keystrokes(state, d.widget(firstInput(d.form())));
+}
+
+void openForm(benchmark::State& state, std::string name) {
+  vm::ui::QtHost host;
+  host.setPresenter([](QWidget*, const vm::ui::MessageRequest&) {});
+  host.lastWindowClosed = [] {};
+  for (auto _ : state) {
+    FormWindow* w = host.openWindow(name, vm::OpenHow::Modeless);
+    QApplication::processEvents();  // the first paint
+    w->form().close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+void openHand(benchmark::State& state, std::string name) {
+  for (auto _ : state) {
+    auto* d = new HandBuilt(vm::makeAnyForm(name));
+    d->show();
+    QApplication::processEvents();  // the first paint
+    delete d;
+  }
+}
+
+// Prints the usual table, then each window's ratio of the binding to the hand-built dialog.
+class Ratios : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const auto& r : runs) times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    for (const char* what : {"keystroke", "open"}) {
+      double worst = 0;
+      std::string worstName;
+      std::printf("\n%s: binding / hand-built (microseconds)\n", what);
+      for (const auto& [name, t] : times_) {
+        const std::string prefix = std::string(what) + "/form/";
+        if (name.rfind(prefix, 0) != 0) continue;
+        const std::string form = name.substr(prefix.size());
+        auto hand = times_.find(std::string(what) + "/hand/" + form);
+        if (hand == times_.end() || hand->second <= 0) continue;
+        const double ratio = t / hand->second;
+        std::printf("  %-26s %9.1f / %9.1f = %.2f\n", form.c_str(), t, hand->second, ratio);
+        if (ratio > worst) worst = ratio, worstName = form;
+      }
+      std::printf("  worst: %s %.2f\n", worstName.c_str(), worst);
+    }
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  vm::ui::testing::useDesignScreen();
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  for (const auto& e : vm::calculators()) {
+    const std::string name(e.form);
+    auto probe = e.make();
+    vm::HeadlessHost host;
+    probe->open(host, vm::Regional::italian(), false);
+    if (firstInput(*probe) >= 0) {
+      benchmark::RegisterBenchmark(("keystroke/form/" + name).c_str(), keystrokeForm, name)->Unit(benchmark::kMicrosecond);
+      benchmark::RegisterBenchmark(("keystroke/hand/" + name).c_str(), keystrokeHand, name)->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::RegisterBenchmark(("open/form/" + name).c_str(), openForm, name)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("open/hand/" + name).c_str(), openHand, name)->Unit(benchmark::kMicrosecond);
+  }
+  benchmark::Initialize(&argc, argv);
+  Ratios reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}

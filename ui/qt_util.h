@@ -1,0 +1,38 @@
+#pragma once
+// Small helpers shared by the windows: texts, colours, twips, and the room a
+// caption needs in a usual title bar.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <string_view>
+
+#include "framework/drawing.h"
+
+class QScreen;
+class QWidget;
+
+namespace vm::ui {
+
+inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Captions of buttons and of labels with a buddy read '&' as a mnemonic:
+// the texts of the system are shown exactly as written.
+inline QString literal(std::string_view s) { return qs(s).replace('&', QStringLiteral("&&")); }
+
+inline QColor colourOf(Color c) { return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)); }
+// The colour of a drawing's shape: its own, or the ink of the window.
+inline QColor colourOf(Color c, const QColor& ink) { return c == kDefaultColor ? ink : colourOf(c); }
+
+// Twips (1/1440 inch) and logical pixels of a screen (the primary one when null).
+int pixelsOf(int twips, const QScreen* screen = nullptr);
+int twipsOf(int pixels, const QScreen* screen = nullptr);
+
+// The font of a usual title bar: bold, a little larger than the text of the windows.
+QFont titleBarFont(const QFont& windowFont);
+// The width a window or a message box needs so that a title bar shows `title`
+// whole, beside its icon and its buttons.
+int captionWidth(const QString& title, const QFont& windowFont);
+// The height of a usual title bar, for windows whose frame is not known yet.
+int titleBarHeight(const QFont& windowFont);
+
+}  // namespace vm::ui
