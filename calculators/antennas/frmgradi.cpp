@@ -1,4 +1,6 @@
 // Physical length and electrical degrees, either way, at a given frequency.
+#include <tuple>
+
 #include "framework/registry.h"
 
 namespace vm {
@@ -13,9 +15,7 @@ class Gradi final : public CalculatorOf<Gradi> {
         chooseWay(i);
       });
     });
-    auto input = b.input("txtinput").label("lblinput", "");
-    input_ = input;
-    inputCaption_ = input.caption();
+    std::tie(input_, inputCaption_) = b.input("txtinput").label("lblinput", "").handles();
     freq_ = b.input("txtfrequenza").label("lbltxtfrequenza", "FREQUENZA IN MHz");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     results_ = b.frame("Frame2", "", [&] {

@@ -1,6 +1,7 @@
 // Re-sizing an antenna that resonates off the wanted frequency: the length
 // scales with the ratio of the two frequencies.
 #include <cmath>
+#include <tuple>
 
 #include "framework/registry.h"
 
@@ -17,9 +18,8 @@ class Ridimensiona final : public CalculatorOf<Ridimensiona> {
     });
     oldF_ = b.input("txtoldf").label("lbltxtoldf", "FREQUENZA DI RISONANZA RILEVATA in MHz :");
     newF_ = b.input("txtnewf").label("lbltxtnewf", "FREQ.  DI RISONANZA DA OTTENERE in MHz :");
-    auto present = b.input("txtoldlunghezza").label("Label2", "LUNGHEZZA ATTUALE DEL RADIATORE in mt. :");
-    present_ = present;
-    presentCaption_ = present.caption();
+    std::tie(present_, presentCaption_) =
+        b.input("txtoldlunghezza").label("Label2", "LUNGHEZZA ATTUALE DEL RADIATORE in mt. :").handles();
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     newLength_ = b.result("lblnewlunghezza");
     change_ = b.result("lblridimensiona");

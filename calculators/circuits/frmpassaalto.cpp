@@ -29,7 +29,8 @@ class PassaAlto final : public CalculatorOf<PassaAlto> {
              .onClick([this] { choose(false); });
     tTitle_ = b.label("lblT", "FILTRO a T").tooltip("clicca sul circuito");
     instruction_ = b.label("lblistruzione", "PER I CALCOLI CLICCA SUL TIPO DI FILTRO PRESCELTO");
-    std::tie(f_, fLabel_) = b.input("txtfrequenza").hidden().label("lblfrequenza", "FREQUENZA DI TAGLIO IN MHz").handles();
+    std::tie(f_, fLabel_) =
+        b.input("txtfrequenza").hidden().label("lblfrequenza", "FREQUENZA DI TAGLIO IN MHz").handles();
     std::tie(z_, zLabel_) =
         b.input("txtimpedenza").text("50").hidden().label("lblimpedenza", "IMPEDENZA (di solito = 50 Ohm)").handles();
     inductance_ = b.result("lblinduttanza").hidden();

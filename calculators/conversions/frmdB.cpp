@@ -3,6 +3,7 @@
 // output voltages or powers to the decibels of gain or attenuation.
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 #include "framework/registry.h"
 
@@ -21,12 +22,8 @@ class DecibelRatios final : public CalculatorOf<DecibelRatios> {
                                     "NOTE LE POTENZE DI ENTRATA E USCITA TROVARE I DECIBEL"})
                   .onClick([this](int i) { chooseMode(i); });
     });
-    auto in1 = b.input("txtinput1").label("lblinput1", "lblinput1").tooltip(kTooltip);
-    input1_ = in1;
-    lblInput1_ = in1.caption();
-    auto in2 = b.input("txtinput2").label("lblinput2", "lblinput2").tooltip(kTooltip);
-    input2_ = in2;
-    lblInput2_ = in2.caption();
+    std::tie(input1_, lblInput1_) = b.input("txtinput1").label("lblinput1", "lblinput1").tooltip(kTooltip).handles();
+    std::tie(input2_, lblInput2_) = b.input("txtinput2").label("lblinput2", "lblinput2").tooltip(kTooltip).handles();
     lblOutput1_ = b.label("lbloutput1", "lbloutput1");
     out1_ = b.result("lblout1");
     lblOutput2_ = b.label("lbloutput2", "lbloutput2");

@@ -3,6 +3,7 @@
 // keystroke.
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "framework/registry.h"
 
@@ -20,9 +21,7 @@ class DecibelWatt final : public CalculatorOf<DecibelWatt> {
                   .selected(0)
                   .onClick([this](int i) { chooseMode(i); });
     });
-    auto in = b.input("txtinput").label("lblinput", "dBW").tooltip("inserisci il valore");
-    input_ = in;
-    lblInput_ = in.caption();
+    std::tie(input_, lblInput_) = b.input("txtinput").label("lblinput", "dBW").tooltip("inserisci il valore").handles();
     note_ = b.result("lblnota");
     output_ = b.frame("Frameoutput", "", [&] {
                  lblOutput1_ = b.label("lbloutput1");

@@ -1,6 +1,7 @@
 // dB-microvolt on 75 ohm: microvolt to dBµV and back, recomputed on every
 // keystroke.
 #include <cmath>
+#include <tuple>
 
 #include "framework/registry.h"
 
@@ -15,9 +16,7 @@ class DecibelMicrovolt final : public CalculatorOf<DecibelMicrovolt> {
       mode_ = b.options("Option1", {"da microvolt a dBmicrovolt", "da dBmicroV a microvolt"})
                   .onClick([this](int i) { chooseMode(i); });
     });
-    auto in = b.input("txtin").label("lblinput", "");
-    input_ = in;
-    lblInput_ = in.caption();
+    std::tie(input_, lblInput_) = b.input("txtin").label("lblinput", "").handles();
     lblOutput_ = b.label("lbloutput").hidden();
     out_ = b.result("lblout");
     b.closeButton("cmdesci", "E S C I");

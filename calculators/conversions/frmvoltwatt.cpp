@@ -2,6 +2,7 @@
 // level in dBm.
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "framework/registry.h"
 
@@ -37,9 +38,7 @@ class VoltWatt final : public CalculatorOf<VoltWatt> {
                        "DA PICOWATT A MICROVOLT E dBm", "DA FEMTOWATT A MICROVOLT E dBm"},
                       1)
                 .onClick([this](int i) { chooseUnit(i); });
-    auto in = b.input("txtinput").label("lblinput", "");
-    power_ = in;
-    lblInput_ = in.caption();
+    std::tie(power_, lblInput_) = b.input("txtinput").label("lblinput", "").handles();
     ohm_ = b.input("txtohm").label("Label1", "OHM").text("50");
     volts_ = b.result("lbloutput");
     dbm_ = b.result("lbldbm");

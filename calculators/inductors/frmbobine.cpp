@@ -1,6 +1,7 @@
 // HF single-layer air coil by Wheeler's formula: turns from inductance, or
 // inductance from turns, for a coil of given diameter and length.
 #include <cmath>
+#include <tuple>
 
 #include "framework/registry.h"
 #include "coil_drawings.h"
@@ -16,9 +17,7 @@ class Bobine final : public CalculatorOf<Bobine> {
       mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"})
                   .onClick([this](int i) { chooseMode(i); });
     });
-    auto input = b.input("txtinput").label("lblinput", "");
-    input_ = input;
-    lblInput_ = input.caption();
+    std::tie(input_, lblInput_) = b.input("txtinput").label("lblinput", "").handles();
     diameter_ = b.input("txtdiametro")
                     .tooltip("diametro del supporto")
                     .label("lbldiametro", "diametro interno bobina in millimetri")

@@ -1,6 +1,7 @@
 // Small spaced VHF air coil: turns from inductance, or inductance from turns,
 // by an empirical formula that takes the spacing of the turns into account.
 #include <cmath>
+#include <tuple>
 
 #include "framework/registry.h"
 #include "coil_drawings.h"
@@ -16,9 +17,7 @@ class MicroBobine final : public CalculatorOf<MicroBobine> {
       mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"})
                   .onClick([this](int i) { chooseMode(i); });
     });
-    auto input = b.input("txtinput").label("lblinput", "");
-    input_ = input;
-    lblInput_ = input.caption();
+    std::tie(input_, lblInput_) = b.input("txtinput").label("lblinput", "").handles();
     coilDiameter_ = b.input("txtdiametrobobina")
                         .tooltip("diametro del supporto")
                         .label("lbldiametrobobina", "diametro bobina in millimetri  (D)")

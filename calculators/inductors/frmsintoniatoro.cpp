@@ -1,6 +1,7 @@
 // The coil of an LC tuned circuit wound on an iron-powder toroid: the third
 // of frequency, inductance and capacitance, and the turns on the chosen core.
 #include <cmath>
+#include <tuple>
 
 #include "framework/registry.h"
 #include "toroid_cores.h"
@@ -31,13 +32,9 @@ class SintoniaToro final : public CalculatorOf<SintoniaToro> {
               })
                  .tooltip("EFFETTUARE UNA SCELTA")
                  .hidden();
-    auto in1 = b.input("txtinput1").label("lblinput", "", 0).hidden();
-    input1_ = in1;
-    name_[0] = in1.caption();
+    std::tie(input1_, name_[0]) = b.input("txtinput1").label("lblinput", "", 0).hidden().handles();
     unit_[0] = b.label("lblumisura", "", 0);
-    auto in2 = b.input("txtinput2").label("lblinput", "", 1).hidden();
-    input2_ = in2;
-    name_[1] = in2.caption();
+    std::tie(input2_, name_[1]) = b.input("txtinput2").label("lblinput", "", 1).hidden().handles();
     unit_[1] = b.label("lblumisura", "", 1);
     name_[2] = b.label("lblinput", "", 2);
     out_ = b.result("lblinput", "", 3);

@@ -1,6 +1,7 @@
 // The tuning relation of an LC circuit: the frequency, the capacitance or the
 // inductance from the other two.
 #include <cmath>
+#include <tuple>
 
 #include "framework/registry.h"
 
@@ -15,13 +16,9 @@ class ValInduttanza final : public CalculatorOf<ValInduttanza> {
       b.options("Option1", {"INDUTTANZA e CAPACITA'", "FREQUENZA e INDUTTANZA", "FREQUENZA e CAPACITA'"})
           .onClick([this](int i) { chooseMode(i); });
     });
-    auto in1 = b.input("txtinput1").label("lblinput", "", 0);
-    input1_ = in1;
-    name_[0] = in1.caption();
+    std::tie(input1_, name_[0]) = b.input("txtinput1").label("lblinput", "", 0).handles();
     unit_[0] = b.label("lblumisura", "", 0);
-    auto in2 = b.input("txtinput2").label("lblinput", "", 1);
-    input2_ = in2;
-    name_[1] = in2.caption();
+    std::tie(input2_, name_[1]) = b.input("txtinput2").label("lblinput", "", 1).handles();
     unit_[1] = b.label("lblumisura", "", 1);
     name_[2] = b.label("lblinput", "", 2);
     out_ = b.result("lblinput", "", 3);
