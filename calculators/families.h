@@ -10,5 +10,6 @@ void addConversions(std::vector<CalculatorEntry>& t);
 void addInductors(std::vector<CalculatorEntry>& t);
 void addCircuits(std::vector<CalculatorEntry>& t);
 void addAntennas(std::vector<CalculatorEntry>& t);
+void addReference(std::vector<CalculatorEntry>& t);
 
 }  // namespace vm

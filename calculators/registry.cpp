@@ -11,6 +11,7 @@ const std::vector<CalculatorEntry>& calculators() {
     addInductors(t);
     addCircuits(t);
     addAntennas(t);
+    addReference(t);
     return t;
   }();
   return table;
