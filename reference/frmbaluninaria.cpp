@@ -20,13 +20,14 @@ Drawing winding() {
     d.line(x, 110, x + step / 2, 50, 2).color(kWireA);
     d.line(x + step / 4, 110, x + step * 3 / 4, 50, 2).color(kWireB);
   }
-  // the four ends
+  // the four ends: both wires start below on the left and end above on the right
+  const double lastA = 90 + (turns - 1) * step + step / 2, lastB = lastA + step / 4;
   d.line(90, 110, 40, 140, 2).color(kWireA);
-  d.line(90 + step / 4, 110, 40, 40, 2).color(kWireB);
-  d.line(350, 50, 400, 40, 2).color(kWireA);
-  d.line(350 + step / 4 - step, 50, 400, 140, 2).color(kWireB);
+  d.line(90 + step / 4, 110, 80, 150, 2).color(kWireB);
+  d.line(lastA, 50, 400, 40, 2).color(kWireA);
+  d.line(lastB, 50, 372, 16, 2).color(kWireB);
   d.symbol(Symbol::Dimension, 20, 50, 20, 110);
-  d.mark("a1", 28, 150).mark("b1", 28, 30).mark("a2", 412, 30).mark("b2", 412, 150).mark("turns", 220, 20)
+  d.mark("a1", 28, 150).mark("b1", 92, 160).mark("a2", 414, 36).mark("b2", 388, 12).mark("turns", 220, 20)
       .mark("tube", 220, 140).mark("balanced", 430, 90);
   return d;
 }
