@@ -56,7 +56,7 @@ std::string printed(double x, int decimals) { return formatFixed(x, decimals, Re
 std::string printedSmall(double x) { return printed(x, x < 0.1 ? 4 : x < 10 ? 3 : 2); }
 
 Drawing wirePicture() {
-  const std::array<double, 10> widths = {56, 72, 64, 64, 60, 84, 84, 84, 62, 86};
+  const std::array<double, 10> widths = {64, 72, 64, 64, 60, 84, 84, 84, 62, 86};
   const double left = 6, top = 30, headH = 34, rowH = 13;
   const auto rows = reference::wireTable();
   double total = 0;
