@@ -97,6 +97,9 @@ TEST(Registry, OpeningShowsNoMessageAndReopeningIsFresh) {
   }
 }
 
+// Windows that are one picture and close only with their own close box.
+const std::set<std::string> kClosedByTheCloseBox = {"frmconduttori"};
+
 // Every window has exactly one close button, and it closes the window
 // without asking anything else of the world.
 TEST(Registry, EveryWindowClosesWithItsCloseButton) {
@@ -108,6 +111,14 @@ TEST(Registry, EveryWindowClosesWithItsCloseButton) {
     std::vector<int> closers;
     for (int i = 0; i < f->count(); ++i)
       if (f->def(i).closes) closers.push_back(i);
+    if (kClosedByTheCloseBox.count(std::string(e.form))) {
+      EXPECT_TRUE(closers.empty()) << e.form << " has no close button";
+      f->close();
+      EXPECT_FALSE(f->isOpen()) << e.form;
+      ASSERT_EQ(host.events.size(), 1u) << e.form;
+      EXPECT_EQ(host.events[0].type, HostEvent::Type::Close) << e.form;
+      continue;
+    }
     ASSERT_EQ(closers.size(), 1u) << e.form << " needs exactly one close button";
     EXPECT_EQ(f->def(closers[0]).kind, Kind::Button) << e.form;
     ASSERT_TRUE(f->click(closers[0])) << e.form;
