@@ -11,5 +11,16 @@
   X(frmresradiazione) \
   X(frmresradiazionestilo) \
   X(frmridimensiona) \
+  X(frmyagi3) \
+  X(frmyagi5) \
+  X(frmhb9cv) \
+  X(frmloopquadrato) \
+  X(frmquad2elementi) \
+  X(frmantennamoxon) \
+  X(frmdeltaloop) \
+  X(frmlooprettangolare) \
+  X(frmhentenna) \
+  X(frmantdiscone) \
+  X(frmantelicoidale) \
 
 VM_FAMILY(addAntennas, ANTENNAS_WINDOWS)

@@ -1,0 +1,368 @@
+// Beams, loops, EH and dish antennas, driven as a radio amateur would: the
+// amateur bands from 160 m to 70 cm, the windows that recompute on every
+// keystroke typed character by character, every message with the input that
+// gets the focus, and the companions opened beside.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/rows.h"
+
+namespace vm::test {
+namespace {
+
+const std::string kMissing = "MANCANO DATI|MESSAGGIO DI ERRORE|warning";
+const std::string kInvalid = "DATI NON VALIDI|MESSAGGIO DI ERRORE|warning";
+
+std::string len(const std::string& what, const std::string& cm) { return what + " E' LUNGO  " + cm + " cm."; }
+
+// ------------------------------------------------------------------ Yagis
+// Element lengths stay within a few percent of the half-wave 15000 / f cm:
+// the reflector at 0.99, the radiator at 0.94-0.95, the directors shorter.
+
+const Row kYagi[] = {
+    Row("frmyagi3", {}).why("nothing shown before a frequency").hidden({"Frame1", "lblspazriflettore", "lblspazdirettore"}).focus("txtfrequenza"),
+    Row("frmyagi3", {"txtfrequenza=28"})
+        .why("10 m: 530, 504, 479 cm, spaced 0.2 and 0.1 lambda")
+        .text("lblriflettore", len("IL RIFLETTORE", "530"))
+        .text("lblradiatore", len("IL RADIATORE", "504"))
+        .text("lbldirettore", len("IL DIRETTORE", "479"))
+        .text("lblspazriflettore", "214 cm.")
+        .text("lblspazdirettore", "107 cm.")
+        .shown({"Frame1", "lblspazriflettore", "lblspazdirettore"}),
+    Row("frmyagi3", {"txtfrequenza=14"})
+        .why("20 m: lengths grouped, the director spacing is not")
+        .text("lblriflettore", len("IL RIFLETTORE", "1.061"))
+        .text("lblradiatore", len("IL RADIATORE", "1.007"))
+        .text("lbldirettore", len("IL DIRETTORE", "957"))
+        .text("lblspazriflettore", "429 cm.")
+        .text("lblspazdirettore", "214 cm."),
+    Row("frmyagi3", {"txtfrequenza=1"})
+        .why("grouping on the first spacing only")
+        .text("lblspazriflettore", "6.000 cm.")
+        .text("lblspazdirettore", "3000 cm."),
+    Row("frmyagi3", {"txtfrequenza=5", "txtfrequenza=50"})
+        .why("6 m, typed character by character")
+        .text("lblriflettore", len("IL RIFLETTORE", "297"))
+        .text("lblradiatore", len("IL RADIATORE", "282"))
+        .text("lbldirettore", len("IL DIRETTORE", "268"))
+        .text("lblspazriflettore", "120 cm.")
+        .text("lblspazdirettore", "60 cm."),
+    Row("frmyagi3", {"txtfrequenza=28", "txtfrequenza=-"})
+        .why("a frequency that is not positive hides, never warns")
+        .hidden({"Frame1", "lblspazriflettore", "lblspazdirettore"}),
+    Row("frmyagi3", {"txtfrequenza=28", "txtfrequenza=1e-320"})
+        .why("a length too large to show hides the results silently")
+        .hidden({"Frame1", "lblspazriflettore", "lblspazdirettore"}),
+    Row("frmyagi3", {"click:cmdgamma"})
+        .why("the gamma match opens beside, far down on the right")
+        .effects({"move 350 350", "open frmgammamatch modeless 8000 8000"}),
+    Row("frmyagi5", {"txtfrequenza=50"})
+        .why("6 m five elements: 300, 284, 266, 262, 258; 120, 60, 90, 120")
+        .text("lblriflettore", len("IL RIFLETTORE", "300"))
+        .text("lblradiatore", len("IL RADIATORE", "284"))
+        .text("lbl1direttore", len("IL 1 DIRETTORE", "266"))
+        .text("lbl2direttore", len("IL 2 DIRETTORE", "262"))
+        .text("lbl3direttore", len("IL 3 DIRETTORE", "258"))
+        .text("lblspazriflettore", "120 cm.")
+        .text("lblspaz1direttore", "60 cm.")
+        .text("lblspaz2direttore", "90 cm.")
+        .text("lblspaz3direttore", "120 cm.")
+        .shown({"Frame1", "lblspazriflettore", "lblspaz1direttore", "lblspaz2direttore", "lblspaz3direttore"}),
+    Row("frmyagi5", {"txtfrequenza=1", "txtfrequenza=14", "txtfrequenza=144", "txtfrequenza=144.3"})
+        .why("2 m, live")
+        .text("lblriflettore", len("IL RIFLETTORE", "104"))
+        .text("lblradiatore", len("IL RADIATORE", "98"))
+        .text("lbl1direttore", len("IL 1 DIRETTORE", "92"))
+        .text("lbl2direttore", len("IL 2 DIRETTORE", "91"))
+        .text("lbl3direttore", len("IL 3 DIRETTORE", "89"))
+        .text("lblspazriflettore", "42 cm.")
+        .text("lblspaz1direttore", "21 cm.")
+        .text("lblspaz2direttore", "31 cm.")
+        .text("lblspaz3direttore", "42 cm."),
+    Row("frmyagi5", {"txtfrequenza=10"})
+        .why("the last director and the last spacing are not grouped")
+        .text("lblriflettore", len("IL RIFLETTORE", "1.500"))
+        .text("lbl2direttore", len("IL 2 DIRETTORE", "1.310"))
+        .text("lbl3direttore", len("IL 3 DIRETTORE", "1290"))
+        .text("lblspazriflettore", "600 cm.")
+        .text("lblspaz3direttore", "600 cm."),
+    Row("frmyagi5", {"txtfrequenza=28.5", "txtfrequenza=0"})
+        .hidden({"Frame1", "lblspazriflettore", "lblspaz1direttore", "lblspaz2direttore", "lblspaz3direttore"}),
+    Row("frmyagi5", {"click:cmdgamma"}).effects({"move 200 200", "open frmgammamatch modeless 8000 8000"}),
+    Row("frmyagi5", {"click:cmdesci"}).effects({"close"}).open(false),
+};
+
+TEST(AntennasBeams, Yagi) { play(kYagi); }
+
+// ------------------------------------------------------------------ HB9CV
+
+const Row kHb9cv[] = {
+    Row("frmhb9cv", {"txtfrequenza=1", "txtfrequenza=14", "txtfrequenza=14.", "txtfrequenza=14.2"})
+        .why("20 m: 10.56, 9.79, 2.64, 1.52, 1.61 m and Int(112.7) pF")
+        .text("lblriflettore", "10,56 m")
+        .text("lblradiatore", "9,79 m")
+        .text("lbldistanza", "2,64 m")
+        .text("lblfeedpoint", "1,52 m")
+        .text("lblphasingpoint", "1,61 m")
+        .text("lblc", "112 pF")
+        .shown({"lblc"}),
+    Row("frmhb9cv", {"txtfrequenza=28.5"})
+        .why("the phasing point drops its trailing zero, the feed point keeps it")
+        .text("lblfeedpoint", "0,76 m")
+        .text("lblphasingpoint", "0,8 m")
+        .text("lblc", "56 pF"),
+    Row("frmhb9cv", {"txtfrequenza=7.05"})
+        .text("lblriflettore", "21,28 m")
+        .text("lblradiatore", "19,72 m")
+        .text("lbldistanza", "5,32 m")
+        .text("lblc", "226 pF"),
+    Row("frmhb9cv", {"txtfrequenza=14.2", "txtfrequenza="})
+        .why("an empty box hides the capacitor only; the drawing keeps its last values")
+        .hidden({"lblc"})
+        .text("lblriflettore", "10,56 m"),
+    Row("frmhb9cv", {}).text("lblriflettore", "RIFLETTORE").text("lblfeedpoint", "FeedPoint").text("lblc", ""),
+};
+
+TEST(AntennasBeams, Hb9cv) { play(kHb9cv); }
+
+// ------------------------------------------------------------- quad loops
+
+const Row kQuad[] = {
+    Row("frmloopquadrato", {"txtfrequenza=14.2"})
+        .why("20 m: side 5.393 m, perimeter of the side as shown, sections 0.66 and 0.8")
+        .text("lbllato", "5,393 mt")
+        .text("lblperimetro", "IL PERIMETRO E' DI 21,572 mt")
+        .text("lblout066", "3,56")
+        .text("lblout08", "4,31")
+        .shown({"lbllato", "Label2", "Label3", "Label4", "lblperimetro", "lblout066", "lblout08"}),
+    Row("frmloopquadrato", {"txtfrequenza=7", "txtfrequenza=7.1"})
+        .text("lbllato", "10,786 mt")
+        .text("lblperimetro", "IL PERIMETRO E' DI 43,144 mt")
+        .text("lblout066", "7,12")
+        .text("lblout08", "8,63"),
+    Row("frmloopquadrato", {"txtfrequenza=144.3"})
+        .text("lbllato", "0,531 mt")
+        .text("lblperimetro", "IL PERIMETRO E' DI 2,124 mt")
+        .text("lblout066", "0,35")
+        .text("lblout08", "0,42"),
+    Row("frmloopquadrato", {"txtfrequenza=21.2", "txtfrequenza=abc"})
+        .hidden({"lbllato", "Label2", "Label3", "Label4", "lblperimetro", "lblout066", "lblout08"}),
+    Row("frmloopquadrato", {"click:cmdadattatori"}).effects({"move 200 200", "open frmadattatori modeless"}),
+    Row("frmquad2elementi", {"txtfrequenza=14"})
+        .why("20 m: sides 75.85 / f and 79.1 / f, gamma from 299.793 / f")
+        .text("lbllradiatore", "5,42 mt")
+        .text("lbllriflettore", "5,65 mt")
+        .text("lbls", "3,00 mt")
+        .text("lbllunghezza", "LA LUNGHEZZA DEL GAMMA E' cm. 133,8")
+        .text("lbldistanza", "LA DISTANZA DEL GAMMA E' cm 15,0")
+        .text("lblpf", "OCCORRE UNA CAPACITA' DI CIRCA pF  150")
+        .text("lblcavo", "USANDO IL CAVO RG 8 - 213 COME CONDENSATORE LA LUNGHEZZA E' CIRCA cm. 156")
+        .text("lbldiametri", "IL DIAMETRO DEL GAMMA E' 1/2 - 1/4 IL DIAMETRO DEL RADIATORE")
+        .text("lblstub", "OCCORRE PREVEDERE L'USO DI UNO STUB NEL RIFLETTORE DI CIRCA 89 cm PER OTTIMIZZARE IL "
+                         "RAPPORTO A/R")
+        .shown({"Frame1", "lbllradiatore", "lbllriflettore", "lbls"}),
+    Row("frmquad2elementi", {"txtfrequenza=2", "txtfrequenza=28", "txtfrequenza=28.5"})
+        .why("10 m: 73.68 pF rounds to 74, the cable 77.3 to 77")
+        .text("lbllradiatore", "2,66 mt")
+        .text("lbllriflettore", "2,78 mt")
+        .text("lbls", "1,47 mt")
+        .text("lbllunghezza", "LA LUNGHEZZA DEL GAMMA E' cm. 65,7")
+        .text("lbldistanza", "LA DISTANZA DEL GAMMA E' cm 7,4")
+        .text("lblpf", "OCCORRE UNA CAPACITA' DI CIRCA pF  74")
+        .text("lblcavo", "USANDO IL CAVO RG 8 - 213 COME CONDENSATORE LA LUNGHEZZA E' CIRCA cm. 77")
+        .text("lblstub", "OCCORRE PREVEDERE L'USO DI UNO STUB NEL RIFLETTORE DI CIRCA 44 cm PER OTTIMIZZARE IL "
+                         "RAPPORTO A/R"),
+    Row("frmquad2elementi", {"txtfrequenza=84"})
+        .why("2100 / 84 = 25 exactly; the cable 26.77 rounds to 27")
+        .text("lblpf", "OCCORRE UNA CAPACITA' DI CIRCA pF  25")
+        .text("lblcavo", "USANDO IL CAVO RG 8 - 213 COME CONDENSATORE LA LUNGHEZZA E' CIRCA cm. 27"),
+    Row("frmquad2elementi", {"txtfrequenza=14", "txtfrequenza=0.01"})
+        .why("a capacitance past a 16-bit integer hides the results, no message")
+        .hidden({"Frame1", "lbllradiatore", "lbllriflettore", "lbls"}),
+    Row("frmquad2elementi", {"txtfrequenza=14", "txtfrequenza=-14"})
+        .hidden({"Frame1", "lbllradiatore", "lbllriflettore", "lbls"}),
+};
+
+TEST(AntennasBeams, Quad) { play(kQuad); }
+
+// ------------------------------------------------------------------ Moxon
+
+const Row kMoxon[] = {
+    Row("frmantennamoxon", {"txtfrequenza=28.4", "txtdiametro=2", "click:cmdcalcola"})
+        .why("10 m with 2 mm wire: D1 = -3.72")
+        .text("lbla", "3,8383 mt")
+        .text("lblb", "0,5739 mt")
+        .text("lblc", "0,1100 mt")
+        .text("lbld", "0,7185 mt")
+        .text("lble", "1,4024mt")
+        .shown({"lblb", "lbld", "lble"}),
+    Row("frmantennamoxon", {"txtfrequenza=14.15", "txtdiametro=4", "click:cmdcalcola"})
+        .text("lbla", "7,7038 mt")
+        .text("lblb", "1,1521 mt")
+        .text("lblc", "0,2207 mt")
+        .text("lbld", "1,4420 mt")
+        .text("lble", "2,8148mt"),
+    Row("frmantennamoxon", {"txtfrequenza=50.2", "txtdiametro=6", "click:cmdcalcola"})
+        .text("lbla", "2,1550 mt")
+        .text("lble", "0,7964mt"),
+    Row("frmantennamoxon", {"txtfrequenza=28.4", "txtdiametro=2", "click:cmdcalcola", "txtdiametro=2.5"})
+        .why("any change puts the drawing back")
+        .text("lbla", "radiatore")
+        .text("lblc", "separazione")
+        .text("lblb", "")
+        .text("lbld", "")
+        .text("lble", ""),
+    Row("frmantennamoxon", {"txtfrequenza=1.8", "txtdiametro=0.1", "click:cmdcalcola"})
+        .why("D1 = -6.2")
+        .message("CONDUTTORE TROPPO SOTTILE|MESSAGGIO DI ERRORE|warning")
+        .focus("txtdiametro")
+        .text("lbla", "radiatore")
+        .hidden({"lblb"}),
+    Row("frmantennamoxon", {"txtfrequenza=145", "txtdiametro=50", "click:cmdcalcola"})
+        .why("D1 = -1.6")
+        .message("CONDUTTORE TROPPO GROSSO|MESSAGGIO DI ERRORE|warning")
+        .focus("txtdiametro"),
+    Row("frmantennamoxon", {"txtdiametro=2", "click:cmdcalcola"}).message(kMissing).focus("txtfrequenza"),
+    Row("frmantennamoxon", {"txtfrequenza=28.4", "txtdiametro=-2", "click:cmdcalcola"})
+        .why("a negative product does nothing at all")
+        .text("lbla", "radiatore")
+        .hidden({"lblb"}),
+};
+
+TEST(AntennasBeams, Moxon) { play(kMoxon); }
+
+// ---------------------------------------------------- delta and rectangle
+
+const Row kLoops[] = {
+    Row("frmdeltaloop", {"txtfrequenza=7"})
+        .why("40 m: perimeter 0.97 x 306 / f")
+        .text("lblper", "IL PERIMETRO MISURA 42,40 mt.")
+        .text("lbll", "14,13 mt.")
+        .text("lblalim", "10,60 mt.")
+        .text("lbladatt", "7,21 mt.")
+        .shown({"lblper", "lbll", "lblalim", "lbladatt"}),
+    Row("frmdeltaloop", {"txtfrequenza=1", "txtfrequenza=1.", "txtfrequenza=1.8", "txtfrequenza=1.85"})
+        .text("lblper", "IL PERIMETRO MISURA 160,44 mt.")
+        .text("lbll", "53,48 mt.")
+        .text("lblalim", "40,11 mt.")
+        .text("lbladatt", "27,29 mt."),
+    Row("frmdeltaloop", {"txtfrequenza=14.2"})
+        .text("lblper", "IL PERIMETRO MISURA 20,90 mt.")
+        .text("lbladatt", "3,56 mt."),
+    Row("frmdeltaloop", {"txtfrequenza=7", "txtfrequenza=-0"}).hidden({"lblper", "lbll", "lblalim", "lbladatt"}),
+    Row("frmlooprettangolare", {})
+        .why("opening selects the 0.66 factor")
+        .selected("Option1", 0)
+        .focus("Option1(0)")
+        .hidden({"lblper", "lbll", "lblh", "lbladatt", "lblimp"}),
+    Row("frmlooprettangolare", {"txtfrequenza=14.2"})
+        .text("lblper", "IL PERIMETRO MISURA 21,13 mt.")
+        .text("lbll", "2,64 mt.")
+        .text("lblh", "7,92 mt.")
+        .text("lbladatt", "3,49 mt.")
+        .shown({"lblper", "lbll", "lblh", "lbladatt", "lblimp"}),
+    Row("frmlooprettangolare", {"txtfrequenza=14.2", "click:Option1:1"})
+        .why("choosing a factor empties the frequency and hides the results")
+        .text("txtfrequenza", "")
+        .hidden({"lblper", "lbll", "lblh", "lbladatt", "lblimp"})
+        .focus("txtfrequenza"),
+    Row("frmlooprettangolare", {"click:Option1:1", "txtfrequenza=7", "txtfrequenza=7.05"})
+        .why("0.8 velocity factor")
+        .text("lblper", "IL PERIMETRO MISURA 42,55 mt.")
+        .text("lbll", "5,32 mt.")
+        .text("lblh", "15,96 mt.")
+        .text("lbladatt", "8,51 mt."),
+    Row("frmlooprettangolare", {"click:Option1:1", "click:Option1:0", "txtfrequenza=7.05"})
+        .text("lbladatt", "7,02 mt."),
+};
+
+TEST(AntennasBeams, Loops) { play(kLoops); }
+
+// ---------------------------------------------------- HEN, discone, helix
+
+const Row kOthers[] = {
+    Row("frmhentenna", {"txtfrequenza=145"})
+        .why("2 m: lambda / 6, / 2 and / 9 (23.0 shown as 23)")
+        .text("lbllarghezza", "34,5 cm")
+        .text("lblaltezza", "103,4 cm")
+        .text("lblaccordo", "23 cm")
+        .shown({"lbllarghezza", "lblaltezza", "lblaccordo"}),
+    Row("frmhentenna", {"txtfrequenza=4", "txtfrequenza=43", "txtfrequenza=432"})
+        .text("lbllarghezza", "11,6 cm")
+        .text("lblaltezza", "34,7 cm")
+        .text("lblaccordo", "7,7 cm"),
+    Row("frmhentenna", {"txtfrequenza=28.5"})
+        .text("lbllarghezza", "175,4 cm")
+        .text("lblaltezza", "526,3 cm")
+        .text("lblaccordo", "117 cm"),
+    Row("frmhentenna", {"txtfrequenza=145", "txtfrequenza="}).hidden({"lbllarghezza", "lblaltezza", "lblaccordo"}),
+    Row("frmantdiscone", {"txtfrequenza=75"})
+        .why("a quarter wave of 100 cm exactly")
+        .text("lbllato", "101 cm di lato")
+        .text("lblbase", "85 cm")
+        .text("lbldisco", "71 cm")
+        .text("lblspaziatura", "8,4 cm")
+        .shown({"lbldisco", "lbllato", "lblbase", "lblspaziatura"}),
+    Row("frmantdiscone", {"txtfrequenza=1", "txtfrequenza=14", "txtfrequenza=145"})
+        .text("lbllato", "52 cm di lato")
+        .text("lblbase", "44 cm")
+        .text("lbldisco", "37 cm")
+        .text("lblspaziatura", "4,3 cm"),
+    Row("frmantdiscone", {"txtfrequenza=30"})
+        .why("a gap of 21.0 is shown as 21")
+        .text("lbllato", "251 cm di lato")
+        .text("lblspaziatura", "21 cm"),
+    Row("frmantdiscone", {"txtfrequenza=75", "txtfrequenza=0"})
+        .hidden({"lbldisco", "lbllato", "lblbase", "lblspaziatura"}),
+    Row("frmantelicoidale", {"txtfrequenza=435", "txtspire=10", "click:cmdcalcola"})
+        .why("70 cm, ten turns")
+        .text("lbllambda", "LAMBDA = 69,0 cm.")
+        .text("lbldd", "DIAMETRO DISCO 69 cm.")
+        .text("lblds", "DIAMETRO INTERNO SPIRA = 22,0 cm.")
+        .text("lblsp", "SPAZIATURA SPIRE = 13,8 cm.")
+        .text("lbllobo", "LOBO D'IRRADIAZIONE 31,6 GRADI")
+        .text("lblguadagno", "IL GUADAGNO E' CIRCA 7 dB")
+        .text("lbldd1", "69 cm.")
+        .text("lblds1", "22,0 cm.")
+        .text("lblsp1", "13,8 cm.")
+        .shown({"lbl1"}),
+    Row("frmantelicoidale", {"txtfrequenza=1270", "txtspire=7", "click:cmdcalcola"})
+        .text("lbllambda", "LAMBDA = 23,6 cm.")
+        .text("lbldd", "DIAMETRO DISCO 24 cm.")
+        .text("lbllobo", "LOBO D'IRRADIAZIONE 37,8 GRADI")
+        .text("lblguadagno", "IL GUADAGNO E' CIRCA 5,5 dB"),
+    Row("frmantelicoidale", {"txtfrequenza=430", "txtspire=6", "click:cmdcalcola"})
+        .why("both lower limits are accepted")
+        .text("lbllambda", "LAMBDA = 69,8 cm."),
+    Row("frmantelicoidale", {"txtfrequenza=1500", "txtspire=22", "click:cmdcalcola"})
+        .why("both upper limits are accepted")
+        .text("lbllambda", "LAMBDA = 20,0 cm.")
+        .text("lblguadagno", "IL GUADAGNO E' CIRCA 13 dB"),
+    Row("frmantelicoidale", {"txtfrequenza=100", "txtspire=5", "click:cmdcalcola"})
+        .why("the turns are judged before the frequency")
+        .message("NUMERO SPIRE NON VALIDO|MESSAGGIO DI AVVISO|warning")
+        .focus("txtspire")
+        .hidden({"lbl1"})
+        .text("lbllambda", ""),
+    Row("frmantelicoidale", {"txtfrequenza=435", "txtspire=23", "click:cmdcalcola"})
+        .message("NUMERO SPIRE NON VALIDO|MESSAGGIO DI AVVISO|warning")
+        .focus("txtspire"),
+    Row("frmantelicoidale", {"txtfrequenza=429.9", "txtspire=10", "click:cmdcalcola"})
+        .message("FREQUENZA NON VALIDA|MESSAGGIO DI AVVISO|warning")
+        .focus("txtfrequenza"),
+    Row("frmantelicoidale", {"txtfrequenza=1500.1", "txtspire=10", "click:cmdcalcola"})
+        .message("FREQUENZA NON VALIDA|MESSAGGIO DI AVVISO|warning")
+        .focus("txtfrequenza"),
+    Row("frmantelicoidale", {"txtfrequenza=435", "click:cmdcalcola"}).message(kMissing).focus("txtfrequenza"),
+    Row("frmantelicoidale", {"txtfrequenza=-435", "txtspire=-10", "click:cmdcalcola"})
+        .why("two negatives pass the product test and are caught by the turns")
+        .message("NUMERO SPIRE NON VALIDO|MESSAGGIO DI AVVISO|warning")
+        .focus("txtspire"),
+};
+
+TEST(AntennasBeams, Others) { play(kOthers); }
+
+}  // namespace
+}  // namespace vm::test
