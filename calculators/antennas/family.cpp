@@ -22,5 +22,7 @@
   X(frmhentenna) \
   X(frmantdiscone) \
   X(frmantelicoidale) \
+  X(frmEH) \
+  X(frmEHstar) \
 
 VM_FAMILY(addAntennas, ANTENNAS_WINDOWS)

@@ -364,5 +364,126 @@ const Row kOthers[] = {
 
 TEST(AntennasBeams, Others) { play(kOthers); }
 
+// ------------------------------------------------------------ EH antennas
+
+const std::string kAttention = "MANCANO DATI|  ATTENZIONE|warning";
+
+const Row kEH[] = {
+    Row("frmEH", {"txtfrequenza=7.1", "txtdiametro=5", "txtlbobina=3", "click:cmdcalcola"})
+        .why("40 m, 5 cm tube, 3 cm coils")
+        .text("lblanticipo", "LA CORRENTE E' IN RITARDO SULLA TENSIONE DI GRADI : -88,44")
+        .text("lbltensione1", "APPLICANDO 100 WATT LA TENSIONE SULLE BOBINE E'  1.256,1 Volt, IN OPPOSIZIONE AI 1.283,2 "
+                              "Volt SUI COND.")
+        .text("lblimpedenza1", "IMPEDENZA TOTALE DELLA RETE  L1/C1:  7,35 Ohm ")
+        .text("lblc1", "IL CONDENSATORE  C 1 HA UNA CAPACITA' DI 64,5 pF")
+        .text("lblc2", "IL CONDENSATORE  C 2 HA UNA CAPACITA' DI 65,8 pF")
+        .text("lblhl1", "LA BOBINA  L 1  HA UN' INDUTTANZA DI 7,6 uH")
+        .text("lblhl2", "LA BOBINA  L 2  HA UN' INDUTTANZA DI 7,8 uH")
+        .text("lblxc1", "REATTANZA CAPACITIVA. di C1: 347,78")
+        .text("lblxl1", "REATTANZA INDUTTIVA. di L1: 340,44")
+        .text("lblcorrente", "APPLICANDO 100 WATT LA CORRENTE E' = 3,69 Amp.")
+        .text("lblspireL1", "LA BOBINA L 1 E' COMPOSTA DA 12,7 SPIRE SU UNA LUNGHEZZA DI mm. 30 E UN DIAMETRO DI mm 50")
+        .text("lblspireL2", "LA BOBINA L 2 E' COMPOSTA DA 12,9 SPIRE SU UNA LUNGHEZZA DI mm. 30 E UN DIAMETRO DI mm 50")
+        .text("lbldiametro", "IL DIAMETRO DEL TUBO E' 5 cm.")
+        .text("lbllunghezza", "LA LUNGHEZZA DI OGNI CILINDRO E' 15,7 cm.")
+        .text("lbldistanza", "LA DISTANZA DEI DUE CILINDRI E' 5 cm.")
+        .text("lbll", "15,7")
+        .text("lbll2", "15,7")
+        .text("lbld", "5")
+        .text("lbldd", "5")
+        .shown({"Label8", "Label10"}),
+    Row("frmEH", {"txtfrequenza=3.65", "txtdiametro=4", "txtlbobina=2.5", "click:cmdcalcola"})
+        .why("80 m: the networks scale with 1 / f only")
+        .text("lblc1", "IL CONDENSATORE  C 1 HA UNA CAPACITA' DI 125,4 pF")
+        .text("lblc2", "IL CONDENSATORE  C 2 HA UNA CAPACITA' DI 128,1 pF")
+        .text("lblhl1", "LA BOBINA  L 1  HA UN' INDUTTANZA DI 14,8 uH")
+        .text("lblhl2", "LA BOBINA  L 2  HA UN' INDUTTANZA DI 15,2 uH")
+        .text("lblimpedenza1", "IMPEDENZA TOTALE DELLA RETE  L1/C1:  7,35 Ohm ")
+        .text("lblspireL1", "LA BOBINA L 1 E' COMPOSTA DA 20,1 SPIRE SU UNA LUNGHEZZA DI mm. 25 E UN DIAMETRO DI mm 40")
+        .text("lblspireL2", "LA BOBINA L 2 E' COMPOSTA DA 20,3 SPIRE SU UNA LUNGHEZZA DI mm. 25 E UN DIAMETRO DI mm 40")
+        .text("lbllunghezza", "LA LUNGHEZZA DI OGNI CILINDRO E' 12,56 cm."),
+    Row("frmEH", {"txtfrequenza=14.2", "txtdiametro=3", "txtlbobina=2", "click:cmdcalcola"})
+        .why("20 m: 11.98 turns keep the pattern's bare decimal separator")
+        .text("lblspireL1", "LA BOBINA L 1 E' COMPOSTA DA 12, SPIRE SU UNA LUNGHEZZA DI mm. 20 E UN DIAMETRO DI mm 30")
+        .text("lblspireL2", "LA BOBINA L 2 E' COMPOSTA DA 12,1 SPIRE SU UNA LUNGHEZZA DI mm. 20 E UN DIAMETRO DI mm 30"),
+    Row("frmEH", {"txtfrequenza=7.1", "txtdiametro=5", "click:cmdcalcola"})
+        .message(kAttention)
+        .focus("txtfrequenza")
+        .hidden({"Label8", "Label10"})
+        .text("lblc1", ""),
+    Row("frmEH", {"txtfrequenza=7.1", "txtdiametro=-5", "txtlbobina=-3", "click:cmdcalcola"})
+        .why("two negatives pass the product test, but no coil can be wound on a negative tube")
+        .message(kInvalid)
+        .text("lbldiametro", ""),
+    Row("frmEH", {"txtfrequenza=7.1", "txtdiametro=5", "txtlbobina=3", "click:cmdcalcola", "txtfrequenza=14"})
+        .why("typing changes nothing until the next computation")
+        .text("lblhl1", "LA BOBINA  L 1  HA UN' INDUTTANZA DI 7,6 uH"),
+    Row("frmEH", {"click:cmdstampa"}).effects({"print"}).shown({"cmdcalcola", "cmdesci", "cmdstampa"}),
+    Row("frmEHstar", {})
+        .why("the hint is shown where the frames will come")
+        .shown({"lblfantasma"})
+        .hidden({"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Label5", "Label11"}),
+    Row("frmEHstar", {"txtfrequenza=7.1", "txtdiametro=50", "txtratio=6", "txtsezfilo=2", "txtspaziatura=4",
+                      "txtdiametrobobina=50", "click:cmdcalcola"})
+        .why("40 m, 50 mm cylinders of ratio 6; the dB come from the 99,37 % shown")
+        .text("lbllunghezza", "LA LUNGHEZZA DI OGNI CILINDRO E' 30,0 cm.")
+        .text("lbldistanza", "LA DISTANZA TRA I CILINDRI E' UGUALE AL DIAMETRO")
+        .text("lblxc", "LA REATTANZA CAPACITIVA DEI CILINDRI E'  2.135,2 Ohms")
+        .text("lblc", "LA CAPACITA' TRA I CILINDRI E'  10,5 pF")
+        .text("lblctot", "LA CAPACITA' TOTALE E'  20,9 pF")
+        .text("lbllarghbanda", "BANDWIDTH  +/- 3 dB 399,0 KHz con un Q = 17,8")
+        .text("lbluHtuning", "L'INDUTTANZA DELLA TUNING COIL E'  24,0 \u00b5H")
+        .text("lblspiretuning", "LA TUNING COIL E' FORMATA DA  44,0 SPIRE")
+        .text("lbllungbobina", "LA TUNING COIL E' LUNGA 176,1 mm")
+        .text("lbllungfilo", "OCCORRONO 6,92 mt DI FILO")
+        .text("lblresperdita", "LA RESISTENZA DI PERDITA E' 0,76  Ohms")
+        .text("lblphasingcoil", "OCCORRONO 70,5 cm DI FILO PER 4,5 SPIRE SERRATE")
+        .text("lblefficienza", "IL RENDIMENTO E' CIRCA DEL 99,37  % PARI A -0,027 dB")
+        .text("lbll", "30,0")
+        .text("lbll2", "30,0")
+        .text("lbld", "5")
+        .text("lbldd", "5 cm")
+        .shown({"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Label5", "Label11"})
+        .hidden({"lblfantasma"}),
+    Row("frmEHstar", {"txtfrequenza=14.2", "txtdiametro=30", "txtratio=8", "txtsezfilo=2.5", "txtspaziatura=5",
+                      "txtdiametrobobina=40", "click:cmdcalcola"})
+        .why("20 m")
+        .text("lblxc", "LA REATTANZA CAPACITIVA DEI CILINDRI E'  1.477,0 Ohms")
+        .text("lbllarghbanda", "BANDWIDTH  +/- 3 dB 1.153,7 KHz con un Q = 12,3")
+        .text("lblctot", "LA CAPACITA' TOTALE E'  16,8 pF")
+        .text("lbluHtuning", "L'INDUTTANZA DELLA TUNING COIL E'  7,5 \u00b5H")
+        .text("lblspiretuning", "LA TUNING COIL E' FORMATA DA  27,0 SPIRE")
+        .text("lbllungfilo", "OCCORRONO 3,39 mt DI FILO")
+        .text("lblphasingcoil", "OCCORRONO 35,2 cm DI FILO PER 3,7 SPIRE SERRATE")
+        .text("lblefficienza", "IL RENDIMENTO E' CIRCA DEL 99,65  % PARI A -0,015 dB")
+        .text("lbldd", "3 cm"),
+    Row("frmEHstar", {"txtfrequenza=3.6", "txtdiametro=80", "txtratio=10", "txtsezfilo=3", "txtspaziatura=6",
+                      "txtdiametrobobina=70", "click:cmdcalcola"})
+        .why("80 m")
+        .text("lbllungbobina", "LA TUNING COIL E' LUNGA 326,2 mm")
+        .text("lblresperdita", "LA RESISTENZA DI PERDITA E' 0,63  Ohms")
+        .text("lblphasingcoil", "OCCORRONO 139,0 cm DI FILO PER 5,5 SPIRE SERRATE")
+        .text("lblefficienza", "IL RENDIMENTO E' CIRCA DEL 99,48  % PARI A -0,023 dB")
+        .text("lbll", "80,0")
+        .text("lbld", "8"),
+    Row("frmEHstar", {"txtfrequenza=7.1", "click:cmdcalcola"})
+        .why("a missing field still brings up the empty frames")
+        .message(kAttention)
+        .focus("txtfrequenza")
+        .shown({"Frame1", "Frame2", "Frame3", "Frame4", "Frame5"})
+        .hidden({"lblfantasma", "Label5", "Label11"})
+        .text("lblc", ""),
+    Row("frmEHstar", {"txtfrequenza=7.1", "txtdiametro=2", "txtratio=6", "txtsezfilo=2", "txtspaziatura=4",
+                      "txtdiametrobobina=50", "click:cmdcalcola"})
+        .why("cylinders as thin as the wire: the stray capacitance has no value, the window is put back")
+        .message(kInvalid)
+        .shown({"lblfantasma"})
+        .hidden({"Frame1"}),
+    Row("frmEHstar", {"click:cmdawg"}).effects({"move 180 180", "open frmawg modeless 4100 2800"}),
+    Row("frmEHstar", {"click:cmdstampa"}).effects({"print"}),
+};
+
+TEST(AntennasBeams, EH) { play(kEH); }
+
 }  // namespace
 }  // namespace vm::test
