@@ -24,5 +24,8 @@
   X(frmantelicoidale) \
   X(frmEH) \
   X(frmEHstar) \
+  X(frmfuoco) \
+  X(frmbarattolo) \
+  X(frmparaboliche) \
 
 VM_FAMILY(addAntennas, ANTENNAS_WINDOWS)

@@ -485,5 +485,68 @@ const Row kEH[] = {
 
 TEST(AntennasBeams, EH) { play(kEH); }
 
+// ------------------------------------------------------------------ dishes
+
+const Row kDishes[] = {
+    Row("frmfuoco", {"txtdiametro=100", "txtprofondita=15", "click:cmdcalcola"})
+        .why("10000 / 240 = 41.67, one decimal")
+        .text("lblf", "41,7 cm.")
+        .text("lblfuoco", "IL PUNTO FOCALE E' A CIRCA 41,7 cm.")
+        .shown({"lblf", "lblfuoco"}),
+    Row("frmfuoco", {"txtdiametro=120", "txtprofondita=20", "click:cmdcalcola"})
+        .why("a whole focus shows no decimals")
+        .text("lblfuoco", "IL PUNTO FOCALE E' A CIRCA 45 cm."),
+    Row("frmfuoco", {"txtdiametro=60", "txtprofondita=8", "click:cmdcalcola"}).text("lblf", "28,1 cm."),
+    Row("frmfuoco", {"txtdiametro=100", "click:cmdcalcola"}).message(kMissing).focus("txtdiametro").hidden({"lblf"}),
+    Row("frmfuoco", {"txtdiametro=-100", "txtprofondita=15", "click:cmdcalcola"})
+        .message(kMissing)
+        .focus("txtdiametro"),
+    Row("frmbarattolo", {"txtfrequenza=1000", "click:cmdcalcola"})
+        .why("1000 MHz is accepted")
+        .text("lblprofondita", "20,2 cm.circa ")
+        .text("lbldiametro", "20,2 cm.circa ")
+        .text("lbls", "7,49 cm.")
+        .text("lblh", "6,34 cm.")
+        .shown({"lblprofondita", "lbldiametro"}),
+    Row("frmbarattolo", {"txtfrequenza=2400", "click:cmdcalcola"})
+        .text("lbldiametro", "8,4 cm.circa ")
+        .text("lbls", "3,12 cm.")
+        .text("lblh", "2,64 cm."),
+    Row("frmbarattolo", {"txtfrequenza=5760", "click:cmdcalcola"}).text("lbls", "1,30 cm.").text("lblh", "1,1 cm."),
+    Row("frmbarattolo", {"txtfrequenza=999.9", "click:cmdcalcola"})
+        .message("FREQUENZA TROPPO BASSA|MESSAGGIO DI AVVISO|warning")
+        .focus("txtfrequenza")
+        .hidden({"lbldiametro"}),
+    Row("frmbarattolo", {"click:cmdcalcola"})
+        .why("an empty box is too low as well")
+        .message("FREQUENZA TROPPO BASSA|MESSAGGIO DI AVVISO|warning")
+        .focus("txtfrequenza"),
+    Row("frmparaboliche", {"txtfrequenza=10000", "txtdiametro=1.2", "click:cmdcalcola"})
+        .why("1.2 m at 10 GHz: G = 8684.8")
+        .text("lblguadagno", "IL GUADAGNO DELLA PARABOLA E'  39,39 dB")
+        .text("lblgradi", "L'ANGOLO D'IRRADIAZIONE E'  1,8 GRADI"),
+    Row("frmparaboliche", {"txtfrequenza=1000", "txtdiametro=1", "click:cmdcalcola"})
+        .text("lblguadagno", "IL GUADAGNO DELLA PARABOLA E'  17,80 dB")
+        .text("lblgradi", "L'ANGOLO D'IRRADIAZIONE E'  21,2 GRADI"),
+    Row("frmparaboliche", {"txtfrequenza=1296", "txtdiametro=3", "click:cmdcalcola"})
+        .text("lblguadagno", "IL GUADAGNO DELLA PARABOLA E'  29,60 dB")
+        .text("lblgradi", "L'ANGOLO D'IRRADIAZIONE E'  5,5 GRADI"),
+    Row("frmparaboliche", {"txtfrequenza=1000", "txtdiametro=1", "click:cmdcalcola", "txtdiametro=1."})
+        .why("typing blanks both results")
+        .text("lblguadagno", "")
+        .text("lblgradi", ""),
+    Row("frmparaboliche", {"txtfrequenza=432", "txtdiametro=1", "click:cmdcalcola"})
+        .message("FREQUENZA TROPPO BASSA|AVVERTIMENTO|warning")
+        .focus("txtfrequenza")
+        .text("lblguadagno", ""),
+    Row("frmparaboliche", {"txtfrequenza=10000", "click:cmdcalcola"}).message(kMissing).focus("txtfrequenza"),
+    Row("frmparaboliche", {"txtfrequenza=-1000", "txtdiametro=-1", "click:cmdcalcola"})
+        .why("two negatives pass the product and are caught as too low")
+        .message("FREQUENZA TROPPO BASSA|AVVERTIMENTO|warning")
+        .focus("txtfrequenza"),
+};
+
+TEST(AntennasBeams, Dishes) { play(kDishes); }
+
 }  // namespace
 }  // namespace vm::test
