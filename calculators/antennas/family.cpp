@@ -11,5 +11,21 @@
   X(frmresradiazione) \
   X(frmresradiazionestilo) \
   X(frmridimensiona) \
+  X(frmyagi3) \
+  X(frmyagi5) \
+  X(frmhb9cv) \
+  X(frmloopquadrato) \
+  X(frmquad2elementi) \
+  X(frmantennamoxon) \
+  X(frmdeltaloop) \
+  X(frmlooprettangolare) \
+  X(frmhentenna) \
+  X(frmantdiscone) \
+  X(frmantelicoidale) \
+  X(frmEH) \
+  X(frmEHstar) \
+  X(frmfuoco) \
+  X(frmbarattolo) \
+  X(frmparaboliche) \
 
 VM_FAMILY(addAntennas, ANTENNAS_WINDOWS)
