@@ -57,9 +57,7 @@ class LoopRettangolare final : public CalculatorOf<LoopRettangolare> {
     hide({perimeter_, short_, note_, long_, adapter_});
     setText(freq_, "");
     vf_ = i == 0 ? 0.66 : 0.8;
-    // the choice made by the opening leaves the focus on the option
-    if (opened_) focus(freq_);
-    opened_ = true;
+    focus(freq_);
   }
 
   void compute() {
@@ -86,7 +84,6 @@ class LoopRettangolare final : public CalculatorOf<LoopRettangolare> {
   Input freq_;
   Label perimeter_, short_, long_, adapter_, note_;
   double vf_ = 0;  // set by the option chosen on opening
-  bool opened_ = false;
 };
 
 }  // namespace

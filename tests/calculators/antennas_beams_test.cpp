@@ -253,9 +253,9 @@ const Row kLoops[] = {
         .text("lbladatt", "3,56 mt."),
     Row("frmdeltaloop", {"txtfrequenza=7", "txtfrequenza=-0"}).hidden({"lblper", "lbll", "lblalim", "lbladatt"}),
     Row("frmlooprettangolare", {})
-        .why("opening selects the 0.66 factor")
+        .why("opening selects the 0.66 factor, whose reaction sends the focus to the frequency")
         .selected("Option1", 0)
-        .focus("Option1(0)")
+        .focus("txtfrequenza")
         .hidden({"lblper", "lbll", "lblh", "lbladatt", "lblimp"}),
     Row("frmlooprettangolare", {"txtfrequenza=14.2"})
         .text("lblper", "IL PERIMETRO MISURA 21,13 mt.")

@@ -32,6 +32,7 @@ const std::map<std::string, int> kOpenWithOption = {
 const std::map<std::string, std::string> kFocusMovedOnOpening = {
     {"frmmils", "txtinput"},
     {"frmfrequenzametri", "txtinput"},
+    {"frmlooprettangolare", "txtfrequenza"},
 };
 
 // Windows that no menu command opens: only other windows do.
