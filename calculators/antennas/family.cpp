@@ -11,5 +11,20 @@
   X(frmresradiazione) \
   X(frmresradiazionestilo) \
   X(frmridimensiona) \
+  X(frmtrappolata) \
+  X(frmmultigammaott) \
+  X(frmantmultigamma) \
+  X(frmantcoaxmulti) \
+  X(frmcaricolineare) \
+  X(frmtrappolalineare) \
+  X(frmvertaccorciata) \
+  X(frmAntAcc) \
+  X(frmcappello) \
+  X(frmcaricoauto) \
+  X(frmantDL7PE) \
+  X(frmcapantvert) \
+  X(frmloop) \
+  X(frminfoloop) \
+  X(frmhelpcondensatore) \
 
 VM_FAMILY(addAntennas, ANTENNAS_WINDOWS)
