@@ -11,6 +11,21 @@
   X(frmresradiazione) \
   X(frmresradiazionestilo) \
   X(frmridimensiona) \
+  X(frmtrappolata) \
+  X(frmmultigammaott) \
+  X(frmantmultigamma) \
+  X(frmantcoaxmulti) \
+  X(frmcaricolineare) \
+  X(frmtrappolalineare) \
+  X(frmvertaccorciata) \
+  X(frmAntAcc) \
+  X(frmcappello) \
+  X(frmcaricoauto) \
+  X(frmantDL7PE) \
+  X(frmcapantvert) \
+  X(frmloop) \
+  X(frminfoloop) \
+  X(frmhelpcondensatore) \
   X(frmyagi3) \
   X(frmyagi5) \
   X(frmhb9cv) \
