@@ -25,7 +25,8 @@ namespace vm::bench {
 
 class HandBuilt : public QDialog {
  public:
-  explicit HandBuilt(std::unique_ptr<Form> form) : form_(std::move(form)) {
+  // desktopTitle: the desktop's title font, asked once by the caller as the window's host does
+  HandBuilt(std::unique_ptr<Form> form, const QFont& desktopTitle) : form_(std::move(form)) {
     form_->open(host_, Regional::italian(), false);
     setWindowTitle(ui::qs(form_->caption()));
     auto* outer = new QHBoxLayout(this);
@@ -140,7 +141,7 @@ class HandBuilt : public QDialog {
     // the size of the window it stands for: the stated one, and wide enough
     // for its caption, as a dialog drawn by hand for that window would be
     const auto& g = form_->geometry();
-    int w = std::max(sizeHint().width(), ui::captionWidth(windowTitle(), font()));
+    int w = std::max(sizeHint().width(), ui::captionWidthIn(windowTitle(), ui::titleBarFont(font(), desktopTitle)));
     if (g.width) w = std::max(w, ui::pixelsOf(*g.width, screen()));
     int h = hasHeightForWidth() ? heightForWidth(w) : -1;
     if (h < 0) h = sizeHint().height();

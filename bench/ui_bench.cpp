@@ -17,11 +17,18 @@
 #include "shell/pending.h"
 #include "ui/form_window.h"
 #include "ui/qt_host.h"
+#include "ui/qt_util.h"
 
 namespace {
 
 using vm::bench::HandBuilt;
 using vm::ui::FormWindow;
+
+// The desktop's title font, asked once as a window's host asks it once.
+const QFont& desktopTitle() {
+  static const QFont f = vm::ui::desktopTitleFont();
+  return f;
+}
 
 void settle() {
   QApplication::processEvents();
@@ -60,7 +67,7 @@ void keystrokeForm(benchmark::State& state, std::string name) {
 }
 
 void keystrokeHand(benchmark::State& state, std::string name) {
-  HandBuilt d(vm::makeAnyForm(name));
+  HandBuilt d(vm::makeAnyForm(name), desktopTitle());
   d.show();
   settle();
   keystrokes(state, d.widget(firstInput(d.form())));
@@ -80,7 +87,7 @@ void openForm(benchmark::State& state, std::string name) {
 
 void openHand(benchmark::State& state, std::string name) {
   for (auto _ : state) {
-    auto* d = new HandBuilt(vm::makeAnyForm(name));
+    auto* d = new HandBuilt(vm::makeAnyForm(name), desktopTitle());
     d->show();
     QApplication::processEvents();  // the first paint
     delete d;

@@ -38,7 +38,8 @@ const char* kOption = "vmOption";
 
 }  // namespace
 
-FormWindow::FormWindow(std::unique_ptr<Form> form) : QDialog(nullptr), form_(std::move(form)) {
+FormWindow::FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopTitle)
+    : QDialog(nullptr), form_(std::move(form)), desktopTitle_(std::move(desktopTitle)) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setWindowTitle(qs(form_->caption()));
@@ -477,13 +478,18 @@ QSize FormWindow::frameExtra() const {
   return QSize(0, titleBarHeightOnce());
 }
 
+QFont FormWindow::barFont() const {
+  if (!desktopTitle_) desktopTitle_ = desktopTitleFont();
+  return titleBarFont(font(), *desktopTitle_);
+}
+
 int FormWindow::titleBarHeightOnce() const {
-  if (titleBar_ < 0) titleBar_ = titleBarHeight(font());
+  if (titleBar_ < 0) titleBar_ = titleBarHeightIn(barFont());
   return titleBar_;
 }
 
 int FormWindow::captionWidthOnce() const {
-  if (caption_ < 0) caption_ = captionWidth(windowTitle(), font());
+  if (caption_ < 0) caption_ = captionWidthIn(windowTitle(), barFont());
   return caption_;
 }
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/form.h"
@@ -22,7 +23,8 @@ class DrawingView;
 
 class FormWindow : public QDialog {
  public:
-  explicit FormWindow(std::unique_ptr<Form> form);
+  // desktopTitle: the desktop's title font when the caller knows it already
+  explicit FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopTitle = std::nullopt);
   ~FormWindow() override;
 
   Form& form() const { return *form_; }
@@ -89,6 +91,7 @@ class FormWindow : public QDialog {
   // font is far dearer than anything else a keystroke does.
   int titleBarHeightOnce() const;
   int captionWidthOnce() const;
+  QFont barFont() const;
   int optionOf(QObject* w, int* id) const;
 
   std::unique_ptr<Form> form_;
@@ -103,6 +106,7 @@ class FormWindow : public QDialog {
   bool placed_ = false;
   bool centred_ = false;
   bool opened_ = false;  // shown once: the width is settled
+  mutable std::optional<QFont> desktopTitle_;
   mutable int titleBar_ = -1;
   mutable int caption_ = -1;
 };

@@ -10,6 +10,8 @@
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "pictures.h"
@@ -26,33 +28,35 @@ namespace {
 
 // The white client area with the picture of the old receiver, drawn once
 // into a pixmap (again only when the size or the scale changes): the title's
-// blink repaints the area under it many times a minute.
+// blink repaints the area under it many times a minute. The picture is read
+// and drawn right after the window's first paint, which needs only the white
+// area, the texts and the menus; the window's icon is made from it then.
 class Backdrop : public QWidget {
  public:
-  explicit Backdrop(QWidget* parent) : QWidget(parent), picture_(QStringLiteral(":/velmorante/radio.svg")) {
+  explicit Backdrop(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
   }
 
-  // The picture as the window's icon, made from the same drawing.
-  QIcon icon() {
-    QIcon icon;
-    if (!picture_.isValid()) return icon;
-    for (int side : {32, 64}) {
-      QPixmap pm(side, side);
-      pm.fill(Qt::transparent);
-      QPainter p(&pm);
-      picture_.render(&p, QRectF(0, 0, side, side));
-      p.end();
-      icon.addPixmap(pm);
-    }
-    return icon;
-  }
+  // Called once the picture is read, with the window's icon made from it.
+  std::function<void(const QIcon&)> iconReady;
 
  protected:
   void paintEvent(QPaintEvent* e) override {
+    if (!picture_) {
+      if (!asked_) {
+        // the first paint: the picture follows at once
+        asked_ = true;
+        QTimer::singleShot(0, this, [this] {
+          load();
+          update();
+        });
+        return;
+      }
+      load();  // painted again before the picture came (a grab, a print)
+    }
     const qreal dpr = devicePixelRatioF();
     const QRectF at = place();
     const QSize pixels = (at.size() * dpr).toSize();
@@ -63,9 +67,30 @@ class Backdrop : public QWidget {
   }
 
  private:
+  void load() {
+    if (picture_) return;
+    picture_ = std::make_unique<QSvgRenderer>(QStringLiteral(":/velmorante/radio.svg"));
+    if (iconReady) iconReady(icon());
+  }
+
+  // The picture as the window's icon, made from the same drawing.
+  QIcon icon() {
+    QIcon icon;
+    if (!picture_->isValid()) return icon;
+    for (int side : {32, 64}) {
+      QPixmap pm(side, side);
+      pm.fill(Qt::transparent);
+      QPainter p(&pm);
+      picture_->render(&p, QRectF(0, 0, side, side));
+      p.end();
+      icon.addPixmap(pm);
+    }
+    return icon;
+  }
+
   // Where the picture sits: in the right part of the area, its shape kept.
   QRectF place() const {
-    const QSizeF natural = picture_.isValid() ? QSizeF(picture_.defaultSize()) : QSizeF(1, 1);
+    const QSizeF natural = picture_->isValid() ? QSizeF(picture_->defaultSize()) : QSizeF(1, 1);
     const QRectF area = QRectF(rect()).adjusted(width() * 0.22, height() * 0.12, -width() * 0.04, -height() * 0.14);
     const double k = std::min(area.width() / natural.width(), area.height() / natural.height());
     const QSizeF s = natural * k;
@@ -75,16 +100,17 @@ class Backdrop : public QWidget {
   void render(QSize pixels, qreal dpr) {
     cacheDpr_ = dpr;
     cache_ = QPixmap();
-    if (!picture_.isValid() || pixels.isEmpty()) return;
+    if (!picture_->isValid() || pixels.isEmpty()) return;
     cache_ = QPixmap(pixels);
     cache_.fill(Qt::transparent);
     QPainter p(&cache_);
-    picture_.render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    picture_->render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
     p.end();
     cache_.setDevicePixelRatio(dpr);
   }
 
-  QSvgRenderer picture_;
+  std::unique_ptr<QSvgRenderer> picture_;
+  bool asked_ = false;
   QPixmap cache_;
   qreal cacheDpr_ = 0;
 };
@@ -98,8 +124,7 @@ MainWindow::MainWindow(QtHost& host) : QMainWindow(nullptr), host_(host) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   auto* back = new Backdrop(this);
-  // the icon is not needed for the first paint: it follows at once
-  QTimer::singleShot(0, this, [this, back] { setWindowIcon(back->icon()); });
+  back->iconReady = [this](const QIcon& icon) { setWindowIcon(icon); };
   auto* grid = new QGridLayout(back);
   grid->setContentsMargins(QtHost::px(MainWindowModel::kTitleLeft), QtHost::px(MainWindowModel::kTitleTop), 12, 10);
 

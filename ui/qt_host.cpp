@@ -103,7 +103,8 @@ FormWindow* QtHost::openWindow(const std::string& formName, OpenHow how, std::op
     w->activateWindow();
     return w;
   }
-  auto* w = new FormWindow(makeAnyForm(formName));
+  if (!desktopTitle_) desktopTitle_ = desktopTitleFont();
+  auto* w = new FormWindow(makeAnyForm(formName), desktopTitle_);
   w->setHomeScreen(homeScreen());
   windows_.emplace_back(w);
   Form& form = w->form();

@@ -1,6 +1,7 @@
 #pragma once
 // The Host of the real windows: message boxes, the windows of the system
 // (one per Calculator), their places and sizes, printing and the date.
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -96,6 +97,7 @@ class QtHost : public QObject, public Host {
   void checkLast();
 
   std::vector<QPointer<FormWindow>> windows_;
+  std::optional<QFont> desktopTitle_;  // asked of the desktop once
   std::vector<QPointer<QWidget>> adopted_;
   Presenter presenter_;
   Regional regional_;

@@ -19,10 +19,13 @@ int pixelsOf(int twips, const QScreen* screen) { return qRound(twips * dpiOf(scr
 
 int twipsOf(int pixels, const QScreen* screen) { return qRound(pixels * 1440.0 / dpiOf(screen)); }
 
-QFont titleBarFont(const QFont& windowFont) {
+QFont desktopTitleFont() { return QFontDatabase::systemFont(QFontDatabase::TitleFont); }
+
+QFont titleBarFont(const QFont& windowFont) { return titleBarFont(windowFont, desktopTitleFont()); }
+
+QFont titleBarFont(const QFont& windowFont, const QFont& title) {
   // window managers differ: take the larger of the desktop's title font and
   // the windows' own text, bold
-  const QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
   QFont f = windowFont;
   if (title.pointSizeF() > f.pointSizeF()) f.setPointSizeF(title.pointSizeF());
   f.setBold(true);
@@ -30,12 +33,18 @@ QFont titleBarFont(const QFont& windowFont) {
 }
 
 int captionWidth(const QString& title, const QFont& windowFont) {
-  const QFontMetrics fm(titleBarFont(windowFont));
+  return captionWidthIn(title, titleBarFont(windowFont));
+}
+
+int captionWidthIn(const QString& title, const QFont& barFont) {
+  const QFontMetrics fm(barFont);
   // the window's icon, three buttons and the margins of the bar
   const int furniture = 6 * fm.height();
   return fm.horizontalAdvance(title) + furniture;
 }
 
-int titleBarHeight(const QFont& windowFont) { return 2 * QFontMetrics(titleBarFont(windowFont)).height(); }
+int titleBarHeight(const QFont& windowFont) { return titleBarHeightIn(titleBarFont(windowFont)); }
+
+int titleBarHeightIn(const QFont& barFont) { return 2 * QFontMetrics(barFont).height(); }
 
 }  // namespace vm::ui

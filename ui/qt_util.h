@@ -29,10 +29,17 @@ int twipsOf(int pixels, const QScreen* screen = nullptr);
 
 // The font of a usual title bar: bold, a little larger than the text of the windows.
 QFont titleBarFont(const QFont& windowFont);
+// The same with the desktop's title font already known (asking the desktop
+// for it is slow: a window takes it once from its host).
+QFont titleBarFont(const QFont& windowFont, const QFont& desktopTitle);
+QFont desktopTitleFont();
 // The width a window or a message box needs so that a title bar shows `title`
 // whole, beside its icon and its buttons.
 int captionWidth(const QString& title, const QFont& windowFont);
+// The same in a title bar's font (see titleBarFont).
+int captionWidthIn(const QString& title, const QFont& barFont);
 // The height of a usual title bar, for windows whose frame is not known yet.
 int titleBarHeight(const QFont& windowFont);
+int titleBarHeightIn(const QFont& barFont);
 
 }  // namespace vm::ui
