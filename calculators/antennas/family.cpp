@@ -11,5 +11,16 @@
   X(frmresradiazione) \
   X(frmresradiazionestilo) \
   X(frmridimensiona) \
+  X(frmERP) \
+  X(frmsegnalidipolo) \
+  X(frmsegnaligenerica) \
+  X(frmattenuazionetratta) \
+  X(frmondadiretta) \
+  X(frmantenna58) \
+  X(frmantennaJ) \
+  X(frmantJincorto) \
+  X(frmantennagap) \
+  X(frmantcollineare) \
+  X(frmgpgamma) \
 
 VM_FAMILY(addAntennas, ANTENNAS_WINDOWS)
