@@ -42,5 +42,16 @@
   X(frmfuoco) \
   X(frmbarattolo) \
   X(frmparaboliche) \
+  X(frmERP) \
+  X(frmsegnalidipolo) \
+  X(frmsegnaligenerica) \
+  X(frmattenuazionetratta) \
+  X(frmondadiretta) \
+  X(frmantenna58) \
+  X(frmantennaJ) \
+  X(frmantJincorto) \
+  X(frmantennagap) \
+  X(frmantcollineare) \
+  X(frmgpgamma) \
 
 VM_FAMILY(addAntennas, ANTENNAS_WINDOWS)
