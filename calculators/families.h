@@ -11,5 +11,6 @@ void addInductors(std::vector<CalculatorEntry>& t);
 void addCircuits(std::vector<CalculatorEntry>& t);
 void addAntennas(std::vector<CalculatorEntry>& t);
 void addLines(std::vector<CalculatorEntry>& t);
+void addPassives(std::vector<CalculatorEntry>& t);
 
 }  // namespace vm

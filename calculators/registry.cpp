@@ -12,6 +12,7 @@ const std::vector<CalculatorEntry>& calculators() {
     addCircuits(t);
     addAntennas(t);
     addLines(t);
+    addPassives(t);
     return t;
   }();
   return table;

@@ -1,0 +1,12 @@
+// The windows of this family, one line each, in the order of the registry.
+#include "calculators/families.h"
+
+#define PASSIVES_WINDOWS(X) \
+  X(frmresistenze) \
+  X(frmpartitori) \
+  X(frmcorresistenza) \
+  X(frmresgeneratore) \
+  X(frmshunt) \
+  X(frmvoltmetro) \
+
+VM_FAMILY(addPassives, PASSIVES_WINDOWS)
