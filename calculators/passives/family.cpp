@@ -8,5 +8,11 @@
   X(frmresgeneratore) \
   X(frmshunt) \
   X(frmvoltmetro) \
+  X(frmretiadL) \
+  X(frmretiadLbilanciata) \
+  X(frmretiaTePgreco) \
+  X(frmretiaTePgrecobilanciate) \
+  X(frmretiaTponte) \
+  X(frmattimpcost) \
 
 VM_FAMILY(addPassives, PASSIVES_WINDOWS)

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "calculators/passives/tpi_pads.h"
 #include "support/rows.h"
 
 namespace vm::test {
@@ -145,6 +146,198 @@ const Row kResistors[] = {
 };
 
 TEST(PassivesResistors, Rows) { play(kResistors); }
+
+// ------------------------------------------------------------ pads
+
+const std::string kLOrder = "L'impedenza IN deve essere maggiore dell'impedenza OUT|messaggio di errore|warning";
+const std::string kTOrder = "IMPEDENZA IN < IMPEDENZA OUT|messaggio di errore|warning";
+const std::string kIncongruous = "DATI NON CONGRUI|messaggio di errore|warning";
+
+const Row kPads[] = {
+    Row("frmretiadL", {"txtRH=75", "txtRL=50", "click:cmdcalcola"})
+        .why("75 to 50 ohm: the minimum-loss L pad")
+        .text("lblR1", "43,3")
+        .text("lblR2", "86,6")
+        .text("lblperdita", "L'ATTENUAZIONE E' 5,72 dB"),
+    Row("frmretiadL", {"txtRH=300", "txtRL=50", "click:cmdcalcola"})
+        .why("a 300 ohm line down to 50 ohm")
+        .text("lblR1", "273,9")
+        .text("lblR2", "54,8")
+        .text("lblperdita", "L'ATTENUAZIONE E' 13,42 dB"),
+    Row("frmretiadL", {"txtRH=50", "txtRL=50", "click:cmdcalcola"})
+        .why("equal impedances are refused, not a zero network")
+        .message(kLOrder)
+        .text("lblR1", "R1")
+        .focus("txtRH"),
+    Row("frmretiadL", {"txtRH=50", "txtRL=75", "click:cmdcalcola"}).message(kLOrder).focus("txtRH"),
+    Row("frmretiadL", {"txtRH=75", "click:cmdcalcola"}).message(kMissing).focus("txtRH"),
+    Row("frmretiadLbilanciata", {"txtRH=75", "txtRL=50", "click:cmdcalcola"})
+        .why("the series resistor halved in each line; the loss of the whole pad")
+        .text("lblR1", "21,7")
+        .text("lblR1a", "21,7")
+        .text("lblR2", "86,6")
+        .text("lblperdita", "L'ATTENUAZIONE E' 5,72 dB"),
+    Row("frmretiadLbilanciata", {"txtRH=600", "txtRL=75", "click:cmdcalcola"})
+        .text("lblR1", "280,6")
+        .text("lblR1a", "280,6")
+        .text("lblR2", "80,2")
+        .text("lblperdita", "L'ATTENUAZIONE E' 14,77 dB"),
+    Row("frmretiadLbilanciata", {"txtRH=75", "txtRL=75", "click:cmdcalcola"}).message(kLOrder).focus("txtRH"),
+
+    Row("frmretiaTePgreco", {"txtZI=50", "txtZO=50", "txtLD=10", "click:cmdcalcola"})
+        .why("a 10 dB pad for 50 ohm")
+        .text("lblR1T", "25,97")
+        .text("lblR2T", "25,97")
+        .text("lblR3T", "35,14")
+        .text("lblR1P", "96,25")
+        .text("lblR2P", "96,25")
+        .text("lblR3P", "71,15")
+        .text("lblperdita", "PERDITA D'INSERZIONE 0 dB"),
+    Row("frmretiaTePgreco", {"txtZI=50", "txtZO=50", "txtLD=20", "click:cmdcalcola"})
+        .text("lblR1T", "40,91")
+        .text("lblR3T", "10,1")
+        .text("lblR1P", "61,11")
+        .text("lblR3P", "247,5"),
+    Row("frmretiaTePgreco", {"txtZI=75", "txtZO=50", "txtLD=6", "click:cmdcalcola"})
+        .why("75 to 50 ohm: the minimum loss is 5,72 dB, so 6 dB is a pad")
+        .text("lblR1T", "43,34")
+        .text("lblR2T", "1,57")
+        .text("lblR3T", "81,97")
+        .text("lblR1P", "2386,21")
+        .text("lblR2P", "86,52")
+        .text("lblR3P", "45,75")
+        .text("lblperdita", "PERDITA D'INSERZIONE 5,72 dB"),
+    Row("frmretiaTePgreco", {"txtZI=600", "txtZO=50", "txtLD=20", "click:cmdcalcola"})
+        .text("lblR1T", "577,13")
+        .text("lblR2T", "16,02")
+        .text("lblR3T", "34,99")
+        .text("lblR1P", "1872,76")
+        .text("lblR2P", "51,98")
+        .text("lblR3P", "857,37")
+        .text("lblperdita", "PERDITA D'INSERZIONE 16,63 dB"),
+    Row("frmretiaTePgreco", {"txtZI=75", "txtZO=50", "txtLD=5", "click:cmdcalcola"})
+        .why("below the minimum loss of 75 to 50 ohm")
+        .message(kIncongruous)
+        .text("lblR1T", "R1")
+        .text("lblperdita", "")
+        .focus("txtLD"),
+    Row("frmretiaTePgreco", {"txtZI=50", "txtZO=75", "txtLD=10", "click:cmdcalcola"})
+        .message(kTOrder)
+        .focus("txtZI"),
+    Row("frmretiaTePgreco", {"txtZI=50", "txtZO=50", "click:cmdcalcola"}).message(kMissing).focus("txtZI"),
+    Row("frmretiaTePgreco",
+        {"txtZI=50", "txtZO=50", "txtLD=10", "click:cmdcalcola", "txtLD=0", "click:cmdcalcola"})
+        .why("after a message the previous pad stays")
+        .message(kMissing)
+        .text("lblR3T", "35,14"),
+    Row("frmretiaTePgrecobilanciate", {"txtZI=75", "txtZO=50", "txtLD=6", "click:cmdcalcola"})
+        .why("balanced: the series arms halved after rounding")
+        .text("lblR1T", "21,67")
+        .text("lblR1Ta", "21,67")
+        .text("lblR2T", "0,785")
+        .text("lblR2Ta", "0,785")
+        .text("lblR3T", "81,97")
+        .text("lblR1P", "2386,21")
+        .text("lblR2P", "86,52")
+        .text("lblR3P", "22,875")
+        .text("lblR3Pa", "22,875")
+        .text("lblperdita", "PERDITA D'INSERZIONE 5,72 dB"),
+    Row("frmretiaTePgrecobilanciate", {"txtZI=50", "txtZO=50", "txtLD=10", "click:cmdcalcola"})
+        .text("lblR1T", "12,985")
+        .text("lblR2Ta", "12,985")
+        .text("lblR3T", "35,14")
+        .text("lblR1P", "96,25")
+        .text("lblR3P", "35,575"),
+    Row("frmretiaTePgrecobilanciate", {"txtZI=75", "txtZO=50", "txtLD=5", "click:cmdcalcola"})
+        .message(kIncongruous)
+        .focus("txtLD"),
+    Row("frmretiaTePgrecobilanciate", {"txtZI=50", "txtZO=600", "txtLD=20", "click:cmdcalcola"})
+        .message(kTOrder)
+        .focus("txtZI"),
+    Row("frmretiaTePgrecobilanciate", {"txtZO=50", "txtLD=20", "click:cmdcalcola"}).message(kMissing).focus("txtZI"),
+
+    Row("frmretiaTponte", {"txtR0=50", "txtattenuazione=10", "click:cmdcalcola"})
+        .text("lblR1", "50,0")
+        .text("lblR1a", "50,0")
+        .text("lblR2", "23,1")
+        .text("lblR3", "108,1"),
+    Row("frmretiaTponte", {"txtR0=75", "txtattenuazione=20", "click:cmdcalcola"})
+        .text("lblR2", "8,3")
+        .text("lblR3", "675,0"),
+    Row("frmretiaTponte", {"txtR0=600", "txtattenuazione=3", "click:cmdcalcola"})
+        .text("lblR2", "1.454,4")
+        .text("lblR3", "247,5"),
+    Row("frmretiaTponte", {"txtR0=50", "txtattenuazione=1e-9", "click:cmdcalcola"})
+        .why("a ratio that rounds to 1 in single precision has no shunt")
+        .message(kInvalid)
+        .text("lblR2", "R2"),
+    Row("frmretiaTponte", {"txtR0=50", "click:cmdcalcola"}).message(kMissing).focus("txtR0"),
+
+    Row("frmattimpcost", {}).text("txtimpedenza", "50"),
+    Row("frmattimpcost", {"txtdb1=1", "txtdb2=2", "txtdb3=3", "txtdb4=6", "click:cmdcalcola"})
+        .why("a 1-2-3-6 dB step attenuator for 50 ohm")
+        .text("lblr11t", "2,9")
+        .text("lblr21t", "2,9")
+        .text("lblr31t", "433,3")
+        .text("lblr11p", "869,5")
+        .text("lblr21p", "869,5")
+        .text("lblr31p", "5,8")
+        .text("lblr12t", "5,7")
+        .text("lblr32t", "215,2")
+        .text("lblr12p", "436,2")
+        .text("lblr32p", "11,6")
+        .text("lblr13t", "8,5")
+        .text("lblr33t", "141,9")
+        .text("lblr23p", "292,4")
+        .text("lblr33p", "17,6")
+        .text("lblr14t", "16,6")
+        .text("lblr24t", "16,6")
+        .text("lblr34t", "66,9")
+        .text("lblr14p", "150,5")
+        .text("lblr34p", "37,4")
+        .text("lbldb", "L'ATTENUAZIONE TOTALE E' 12 dB"),
+    Row("frmattimpcost", {"txtdb1=1.5", "txtdb2=2", "txtdb3=3", "txtdb4=20", "click:cmdcalcola"})
+        .why("the last cell shows its R3 without a trailing zero")
+        .text("lblr34t", "10,1")
+        .text("lblr34p", "247,5")
+        .text("lbldb", "L'ATTENUAZIONE TOTALE E' 26,5 dB"),
+    Row("frmattimpcost", {"txtimpedenza=75", "txtdb1=10", "txtdb2=10", "txtdb3=10", "txtdb4=10", "click:cmdcalcola"})
+        .text("lblr11t", "39,0")
+        .text("lblr33t", "52,7")
+        .text("lblr13p", "144,4")
+        .text("lblr33p", "106,7")
+        .text("lblr34p", "106,7"),
+    Row("frmattimpcost", {"txtdb1=1", "txtdb2=2", "txtdb3=3", "click:cmdcalcola"})
+        .why("an empty cell is missing data, with the lower-case title")
+        .message("MANCANO DATI|messaggio di errore|warning")
+        .text("lbldb", "")
+        .focus("txtimpedenza"),
+    Row("frmattimpcost", {"txtimpedenza=-50", "txtdb1=1", "txtdb2=2", "txtdb3=3", "txtdb4=4", "click:cmdcalcola"})
+        .message("MANCANO DATI|messaggio di errore|warning")
+        .focus("txtimpedenza"),
+};
+
+TEST(PassivesPads, Rows) { play(kPads); }
+
+// A designed pad, terminated by its output impedance, shows its input
+// impedance within the rounding of the arms.
+TEST(PassivesPads, InputResistanceIsZi) {
+  struct Case {
+    double zi, zo, db;
+  };
+  for (const Case c : {Case{50, 50, 3}, Case{50, 50, 10}, Case{75, 50, 6}, Case{75, 50, 10}, Case{300, 75, 20},
+                       Case{600, 50, 20}, Case{50, 50, 40}}) {
+    const pads::TPiPad p = pads::designTPi(c.zi, c.zo, c.db);
+    const auto par = [](double a, double b) { return a * b / (a + b); };
+    const double tIn = p.r1t + par(p.r3t, p.r2t + c.zo);
+    const double piIn = par(p.r1p, p.r3p + par(p.r2p, c.zo));
+    EXPECT_NEAR(tIn, c.zi, 0.02 * (1 + c.zi / 100)) << c.zi << " " << c.zo << " " << c.db;
+    EXPECT_NEAR(piIn, c.zi, 0.02 * (1 + c.zi / 100)) << c.zi << " " << c.zo << " " << c.db;
+    // and the output side sees Zo when the input is terminated by Zi
+    EXPECT_NEAR(p.r2t + par(p.r3t, p.r1t + c.zi), c.zo, 0.02 * (1 + c.zo / 100));
+  }
+  EXPECT_NEAR(pads::minimumLoss(75, 50), 5.7195, 1e-4);
+}
 
 }  // namespace
 }  // namespace vm::test
