@@ -14,5 +14,11 @@
   X(frmretiaTePgrecobilanciate) \
   X(frmretiaTponte) \
   X(frmattimpcost) \
+  X(frmcondensatori) \
+  X(frmriduzcondensatori) \
+  X(frmtensmincond) \
+  X(frmcostruzionecondensatori) \
+  X(frmcapcondcilindrico) \
+  X(frmenergiapotenziale) \
 
 VM_FAMILY(addPassives, PASSIVES_WINDOWS)

@@ -339,5 +339,114 @@ TEST(PassivesPads, InputResistanceIsZi) {
   EXPECT_NEAR(pads::minimumLoss(75, 50), 5.7195, 1e-4);
 }
 
+// ------------------------------------------------------------ capacitors
+
+const std::string kEnergy = "L'ENERGIA POTENZIALE O ELETTROSTATICA E'  ";
+
+const Row kCapacitors[] = {
+    Row("frmcondensatori", {"txtc1=100", "txtc2=100", "click:cmdcalcola"})
+        .text("lblserie", "TOTALE SERIE =  50,0  picoF")
+        .text("lblparallelo", "TOTALE PARALLELO =  200,0  picoF"),
+    Row("frmcondensatori", {"txtc1=10000", "txtc2=4700", "click:cmdcalcola"})
+        .why("10 nF with 4.7 nF: nanofarad with two decimals")
+        .text("lblserie", "TOTALE SERIE =  3,20  nanoF")
+        .text("lblparallelo", "TOTALE PARALLELO =  14,70  nanoF"),
+    Row("frmcondensatori", {"txtc1=1000", "txtc2=0.5", "click:cmdcalcola"})
+        .why("1000.5 pF stays in picofarad")
+        .text("lblserie", "TOTALE SERIE =  0,5  picoF")
+        .text("lblparallelo", "TOTALE PARALLELO =  1.000,5  picoF"),
+    Row("frmcondensatori", {"txtc1=1000000", "txtc2=1000000", "click:cmdcalcola"})
+        .text("lblserie", "TOTALE SERIE =  500,00  nanoF")
+        .text("lblparallelo", "TOTALE PARALLELO =  2,00  microF"),
+    Row("frmcondensatori", {"txtc1=100", "txtc2=-100", "click:cmdcalcola"}).message(kMissing).focus("txtc1"),
+    Row("frmcondensatori", {"txtc1=100", "txtc2=100", "click:cmdcalcola", "txtc1=200"})
+        .why("typing leaves the result until the next computation")
+        .text("lblserie", "TOTALE SERIE =  50,0  picoF"),
+
+    Row("frmriduzcondensatori", {"txtc1=3300", "txtc2=1000", "click:cmdcalcola"})
+        .text("lblriduzione", "CAPACITA' DA APPLICARE IN SERIE =  1,4  nanoF"),
+    Row("frmriduzcondensatori", {"txtc1=1000", "txtc2=500", "click:cmdcalcola"})
+        .text("lblriduzione", "CAPACITA' DA APPLICARE IN SERIE =  1.000,0  picoF"),
+    Row("frmriduzcondensatori", {"txtc1=470", "txtc2=100", "click:cmdcalcola"})
+        .text("lblriduzione", "CAPACITA' DA APPLICARE IN SERIE =  127,0  picoF"),
+    Row("frmriduzcondensatori", {"txtc1=1000", "txtc2=1000", "click:cmdcalcola"})
+        .message("IL PRIMO COND.RE HA SEMPRE LA CAPACITA' MAGGIORE|STAI ATTENTO|warning")
+        .text("lblriduzione", "")
+        .focus("txtc1"),
+    Row("frmriduzcondensatori", {"txtc2=1000", "click:cmdcalcola"}).message(kMissing).focus("txtc1"),
+
+    Row("frmtensmincond", {"txtpotenza=100"}).text("lbltensione", "LA TENSIONE DI LAVORO MINIMA E' VOLT 199"),
+    Row("frmtensmincond", {"txtpotenza=1000"}).text("lbltensione", "LA TENSIONE DI LAVORO MINIMA E' VOLT 632"),
+    Row("frmtensmincond", {"txtpotenza=1"}).text("lbltensione", "LA TENSIONE DI LAVORO MINIMA E' VOLT 19"),
+    Row("frmtensmincond", {"txtpotenza=1", "txtpotenza=10"})
+        .why("every keystroke recomputes")
+        .text("lbltensione", "LA TENSIONE DI LAVORO MINIMA E' VOLT 63"),
+    Row("frmtensmincond", {"txtpotenza=5"}).text("lbltensione", "LA TENSIONE DI LAVORO MINIMA E' VOLT 44"),
+    Row("frmtensmincond", {"txtpotenza=100", "txtpotenza="}).text("lbltensione", ""),
+    Row("frmtensmincond", {"txtpotenza=100", "txtpotenza=-"})
+        .why("a lone sign reads as zero")
+        .text("lbltensione", ""),
+    Row("frmtensmincond", {"txtpotenza=100", "txtpotenza=-5"})
+        .why("a negative power blanks the result silently")
+        .text("lbltensione", ""),
+
+    Row("frmcostruzionecondensatori", {}).selected("Option1", 0).focus("Option1(0)"),
+    Row("frmcostruzionecondensatori", {"txtsuperficie=100", "txtdistanza=1", "click:cmdcalcola"})
+        .why("100 cm2 of air 1 mm apart")
+        .text("lblcapacità", "LA CAPACITA' DEL CONDENSATORE E' CIRCA : 88,5  pF"),
+    Row("frmcostruzionecondensatori", {"click:Option1:1", "txtsuperficie=100", "txtdistanza=1", "click:cmdcalcola"})
+        .text("lblcapacità", "LA CAPACITA' DEL CONDENSATORE E' CIRCA : 477,9  pF"),
+    Row("frmcostruzionecondensatori", {"click:Option1:4", "txtsuperficie=25", "txtdistanza=1.6", "click:cmdcalcola"})
+        .why("a square of 5 cm of 1.6 mm glass-epoxy board")
+        .text("lblcapacità", "LA CAPACITA' DEL CONDENSATORE E' CIRCA : 63,6  pF"),
+    Row("frmcostruzionecondensatori", {"txtsuperficie=100", "txtdistanza=1", "click:cmdcalcola", "click:Option1:7"})
+        .why("another dielectric empties the result")
+        .text("lblcapacità", ""),
+    Row("frmcostruzionecondensatori", {"txtsuperficie=100", "click:cmdcalcola"}).message(kMissing).focus("txtsuperficie"),
+
+    Row("frmcapcondcilindrico", {}).selected("Option1", 0).focus("Option1(0)"),
+    Row("frmcapcondcilindrico", {"txtr1=1", "txtr2=2", "txtl=100", "click:cmdcalcola"})
+        .text("lblcapacità", "LA CAPACITA' DEL CONDENSATORE E' CIRCA : 90,6  pF"),
+    Row("frmcapcondcilindrico", {"click:Option1:3", "txtr1=0.5", "txtr2=1.5", "txtl=30", "click:cmdcalcola"})
+        .text("lblcapacità", "LA CAPACITA' DEL CONDENSATORE E' CIRCA : 96,0  pF"),
+    Row("frmcapcondcilindrico", {"txtr1=1", "txtr2=1", "txtl=100", "click:cmdcalcola"})
+        .why("equal radii change nothing")
+        .text("lblcapacità", ""),
+    Row("frmcapcondcilindrico", {"txtr1=2", "txtr2=1", "txtl=100", "click:cmdcalcola"})
+        .message("IL CILINDRO INTERNO DEVE ESSERE MINORE|MESSAGGIO DI ERRORE|warning")
+        .focus("txtr1"),
+    Row("frmcapcondcilindrico", {"txtr1=1", "txtr2=2", "click:cmdcalcola"}).message(kMissing).focus("txtr1"),
+    Row("frmcapcondcilindrico", {"txtr1=1", "txtr2=2", "txtl=100", "click:cmdcalcola", "txtl=50"})
+        .text("lblcapacità", ""),
+    Row("frmcapcondcilindrico", {"txtr1=1", "txtr2=2", "txtl=100", "click:cmdcalcola", "click:Option1:1"})
+        .text("lblcapacità", ""),
+
+    Row("frmenergiapotenziale", {"txttensione=250", "txtcapacità=100", "click:cmdcalcola"})
+        .text("lbloutput", kEnergy + "3,13 JOULE")
+        .text("lblavviso", "VALORE PERICOLOSO")
+        .shown({"lblavviso"}),
+    Row("frmenergiapotenziale", {"txttensione=400", "txtcapacità=100", "click:cmdcalcola"})
+        .text("lbloutput", kEnergy + "8,00 JOULE")
+        .text("lblavviso", "VALORE PERICOLOSO"),
+    Row("frmenergiapotenziale", {"txttensione=450", "txtcapacità=100", "click:cmdcalcola"})
+        .text("lbloutput", kEnergy + "10,13 JOULE")
+        .text("lblavviso", "VALORE ESTREMAMENTE PERICOLOSO")
+        .shown({"lblavviso"}),
+    Row("frmenergiapotenziale", {"txttensione=100", "txtcapacità=100", "click:cmdcalcola"})
+        .text("lbloutput", kEnergy + "0,50 JOULE")
+        .hidden({"lblavviso"}),
+    Row("frmenergiapotenziale", {"txttensione=450", "txtcapacità=100", "click:cmdcalcola", "txtcapacità=10"})
+        .why("typing empties the result and hides the warning")
+        .text("lbloutput", "")
+        .hidden({"lblavviso"}),
+    Row("frmenergiapotenziale", {"txttensione=-450", "txtcapacità=100", "click:cmdcalcola"})
+        .why("a negative product does nothing")
+        .text("lbloutput", ""),
+    Row("frmenergiapotenziale", {"txtcapacità=100", "click:cmdcalcola"}).message(kMissing).focus("txttensione"),
+    Row("frmenergiapotenziale", {"click:cdmesci"}).open(false),
+};
+
+TEST(PassivesCapacitors, Rows) { play(kCapacitors); }
+
 }  // namespace
 }  // namespace vm::test
