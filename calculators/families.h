@@ -12,5 +12,6 @@ void addCircuits(std::vector<CalculatorEntry>& t);
 void addAntennas(std::vector<CalculatorEntry>& t);
 void addLines(std::vector<CalculatorEntry>& t);
 void addReference(std::vector<CalculatorEntry>& t);
+void addPassives(std::vector<CalculatorEntry>& t);
 
 }  // namespace vm

@@ -13,6 +13,7 @@ const std::vector<CalculatorEntry>& calculators() {
     addAntennas(t);
     addLines(t);
     addReference(t);
+    addPassives(t);
     return t;
   }();
   return table;
