@@ -13,5 +13,7 @@ void addAntennas(std::vector<CalculatorEntry>& t);
 void addLines(std::vector<CalculatorEntry>& t);
 void addReference(std::vector<CalculatorEntry>& t);
 void addPassives(std::vector<CalculatorEntry>& t);
+void addSupplies(std::vector<CalculatorEntry>& t);
+void addValves(std::vector<CalculatorEntry>& t);
 
 }  // namespace vm

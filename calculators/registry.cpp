@@ -14,6 +14,8 @@ const std::vector<CalculatorEntry>& calculators() {
     addLines(t);
     addReference(t);
     addPassives(t);
+    addSupplies(t);
+    addValves(t);
     return t;
   }();
   return table;

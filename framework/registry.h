@@ -53,5 +53,5 @@ std::unique_ptr<Form> makeForm(std::string_view form);
   LIST(VM_WINDOW_DECLARE_)                                                     \
   }                                                                            \
   namespace vm {                                                               \
-  void fn(std::vector<CalculatorEntry>& t) { LIST(VM_WINDOW_ENTRY_) }          \
+  void fn([[maybe_unused]] std::vector<CalculatorEntry>& t) { LIST(VM_WINDOW_ENTRY_) } \
   }
