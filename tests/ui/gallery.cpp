@@ -9,6 +9,7 @@
 //   - a focusable control that looks the same with and without the focus.
 //   velmorante-gallery FOLDER            every scale (1, 1.5 and 2)
 //   velmorante-gallery FOLDER --scale S  one scale
+// VELMORANTE_GALLERY_ONLY=frmA,frmB limits the run to those windows.
 // Exit status: 0 when all is well, 1 when something is amiss, 2 on a usage error.
 #include <QAbstractButton>
 #include <QApplication>
@@ -309,6 +310,11 @@ class Gallery {
   }
 
   int run() {
+    const QStringList only = qEnvironmentVariable("VELMORANTE_GALLERY_ONLY").split(',', Qt::SkipEmptyParts);
+    if (!only.isEmpty()) {
+      for (const auto& f : only) window(f.trimmed().toStdString());
+      return faults_ == 0 ? 0 : 1;
+    }
     {
       vm::ui::MainWindow main(host_);
       main.show();
