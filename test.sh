@@ -17,3 +17,21 @@ echo "== Normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+
+echo "== Debian package: build, install with the system's package tools, start"
+(cd build && cpack -G DEB >/dev/null)
+deb=$(ls -t build/velmorante_*.deb | head -1)
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --reinstall "./$deb" >/dev/null
+velmorante-cli list | grep -q "^frmbobine"
+test -f /usr/share/man/man1/velmorante-cli.1.gz
+test -f /usr/share/applications/velmorante.desktop
+# the installed program starts offscreen and keeps running until it is stopped
+rc=0
+QT_QPA_PLATFORM=offscreen timeout 5 velmorante || rc=$?
+if [ "$rc" -ne 124 ]; then
+  echo "the installed velmorante stopped on its own (status $rc)" >&2
+  exit 1
+fi
+echo "installed $deb: velmorante-cli and velmorante start"

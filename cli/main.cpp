@@ -2,9 +2,12 @@
 //   velmorante-cli list
 //   velmorante-cli menu
 //   velmorante-cli run [--locale NAME] FORM [STEP...]
+//   velmorante-cli search WORDS...
+//   velmorante-cli sweep [--locale NAME] FORM --vary NAME=FROM:TO:POINTS --result NAME [STEP...]
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <charconv>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -14,6 +17,8 @@
 #include "framework/steps.h"
 #include "json.h"
 #include "shell/catalogue.h"
+#include "shell/search.h"
+#include "shell/sweep.h"
 #include "cli/regional.h"
 
 namespace {
@@ -33,6 +38,80 @@ void runStep(Form& f, vm::HeadlessHost& host, const std::string& step, std::stri
   vm::applyStep(f, step);
 }
 
+// The locale the command line names at argv[i] (--locale NAME or
+// --locale=NAME), else the system's; i moves past it.
+QLocale localeOption(int argc, char** argv, int& i) {
+  std::optional<std::string> localeName;
+  if (i < argc && std::string(argv[i]) == "--locale") {
+    if (i + 1 >= argc) throw Failure{"--locale needs a name"};
+    localeName = argv[i + 1];
+    i += 2;
+  } else if (i < argc && std::string(argv[i]).rfind("--locale=", 0) == 0) {
+    localeName = std::string(argv[i] + 9);
+    ++i;
+  }
+  if (!localeName) return QLocale::system();
+  auto named = vm::localeNamed(*localeName);
+  if (!named) throw Failure{"unknown locale: " + *localeName};
+  return *named;
+}
+
+vm::Date today() {
+  const QDate d = QDate::currentDate();
+  return vm::Date{d.year(), d.month(), d.day()};
+}
+
+// The commands whose words match, best first: form and menu path per line.
+int search(int argc, char** argv) {
+  std::string words;
+  for (int i = 2; i < argc; ++i) words += std::string(i > 2 ? " " : "") + argv[i];
+  if (words.empty()) throw Failure{"search needs words"};
+  const vm::CommandSearch index;
+  for (const auto& h : index.find(words)) std::cout << h.entry->form << '\t' << h.path << '\n';
+  return 0;
+}
+
+double numberArg(std::string_view text, const char* what) {
+  double v = 0;
+  const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (res.ec != std::errc() || res.ptr != text.data() + text.size()) throw Failure{std::string("bad ") + what};
+  return v;
+}
+
+int sweep(int argc, char** argv) {
+  int i = 2;
+  const QLocale locale = localeOption(argc, argv, i);
+  if (i >= argc) throw Failure{"sweep needs a form name"};
+  vm::SweepRequest q;
+  q.form = argv[i++];
+  bool vary = false, result = false;
+  for (; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--vary" && i + 1 < argc) {
+      const std::string v = argv[++i];
+      const auto eq = v.find('=');
+      const auto c1 = v.find(':', eq == std::string::npos ? 0 : eq);
+      const auto c2 = c1 == std::string::npos ? c1 : v.find(':', c1 + 1);
+      if (eq == std::string::npos || c2 == std::string::npos) throw Failure{"--vary needs NAME=FROM:TO:POINTS"};
+      q.vary = v.substr(0, eq);
+      q.from = numberArg(std::string_view(v).substr(eq + 1, c1 - eq - 1), "FROM");
+      q.to = numberArg(std::string_view(v).substr(c1 + 1, c2 - c1 - 1), "TO");
+      const double n = numberArg(std::string_view(v).substr(c2 + 1), "POINTS");
+      if (n < 1 || n > 100000 || n != static_cast<int>(n)) throw Failure{"POINTS must be a whole number from 1"};
+      q.points = static_cast<int>(n);
+      vary = true;
+    } else if (a == "--result" && i + 1 < argc) {
+      q.result = argv[++i];
+      result = true;
+    } else {
+      q.steps.push_back(a);
+    }
+  }
+  if (!vary || !result) throw Failure{"sweep needs --vary NAME=FROM:TO:POINTS and --result NAME"};
+  std::cout << vm::sweepCsv(q, vm::sweep(q, vm::regionalOf(locale), today()));
+  return 0;
+}
+
 int run(int argc, char** argv) {
   std::string cmd = argc > 1 ? argv[1] : "";
   if (cmd == "list") {
@@ -46,30 +125,19 @@ int run(int argc, char** argv) {
     std::cout << vm::cli::menuTree() << '\n';
     return 0;
   }
-  if (cmd != "run") throw Failure{"usage: velmorante-cli list | menu | run [--locale NAME] FORM [STEP...]"};
+  if (cmd == "search") return search(argc, argv);
+  if (cmd == "sweep") return sweep(argc, argv);
+  if (cmd != "run")
+    throw Failure{"usage: velmorante-cli list | menu | run [--locale NAME] FORM [STEP...] | search WORDS... | "
+                  "sweep [--locale NAME] FORM --vary NAME=FROM:TO:POINTS --result NAME [STEP...]"};
   int i = 2;
-  QLocale locale = QLocale::system();
-  std::optional<std::string> localeName;
-  if (i < argc && std::string(argv[i]) == "--locale") {
-    if (i + 1 >= argc) throw Failure{"--locale needs a name"};
-    localeName = argv[i + 1];
-    i += 2;
-  } else if (i < argc && std::string(argv[i]).rfind("--locale=", 0) == 0) {
-    localeName = std::string(argv[i] + 9);
-    ++i;
-  }
-  if (localeName) {
-    auto named = vm::localeNamed(*localeName);
-    if (!named) throw Failure{"unknown locale: " + *localeName};
-    locale = *named;
-  }
+  const QLocale locale = localeOption(argc, argv, i);
   if (i >= argc) throw Failure{"run needs a form name"};
   std::string formName = argv[i++];
   auto form = vm::makeForm(formName);
   if (!form) throw Failure{"unknown form: " + formName};
   vm::HeadlessHost host;
-  QDate today = QDate::currentDate();
-  host.date = vm::Date{today.year(), today.month(), today.day()};
+  host.date = today();
   bool modal = vm::catalogueMode(formName).value_or(vm::OpenHow::Modeless) == vm::OpenHow::Modal;
   form->open(host, vm::regionalOf(locale), modal);
   std::string out;

@@ -3,6 +3,7 @@
 // named on the driver's command line) give it. Needs QtCore only.
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <string_view>
 
@@ -15,8 +16,20 @@ inline Regional regionalOf(const QLocale& l) {
   r.decimal = l.decimalPoint().toStdString();
   r.group = l.groupSeparator().toStdString();
   r.minus = l.negativeSign().toStdString();
-  r.decimals = 2;
-  r.groupSize = 3;
+  // the sizes of the groups, as the locale writes a long whole number
+  // ("1,23,45,67,890" in India: three digits, then two)
+  const QStringList groups = l.toString(1234567890LL).split(l.groupSeparator());
+  // (a locale that leaves them out, as "C" does, keeps groups of three)
+  r.groupSize = groups.size() > 1 ? static_cast<int>(groups.back().size()) : 3;
+  r.groupHigher = groups.size() > 2 ? static_cast<int>(groups[groups.size() - 2].size()) : r.groupSize;
+  // the default count of decimals: the decimals of the locale's money
+  // ("1.235 ISK" in Iceland, "￥1,235" in Japan, "1.234,57 €" in Italy)
+  const QString money = l.toCurrencyString(1234.5678, QStringLiteral("X"));
+  const qsizetype point = money.lastIndexOf(l.decimalPoint());
+  int decimals = 0;
+  if (point >= 0)
+    for (qsizetype k = point + l.decimalPoint().size(); k < money.size() && money[k].isDigit(); ++k) ++decimals;
+  r.decimals = decimals;
   const QString f = l.dateFormat(QLocale::ShortFormat);
   const qsizetype d = f.indexOf('d'), m = f.indexOf('M'), y = f.indexOf('y');
   if (y >= 0 && (y < m || m < 0)) r.dateOrder = 'Y';

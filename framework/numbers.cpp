@@ -86,10 +86,15 @@ void split(std::string r, int n, std::string& intPart, std::string& frac) {
 
 std::string grouped(const std::string& digits, const Regional& r) {
   if (r.groupSize <= 0 || r.group.empty()) return digits;
+  const auto first = static_cast<std::size_t>(r.groupSize);
+  const auto higher = static_cast<std::size_t>(r.groupHigher > 0 ? r.groupHigher : r.groupSize);
+  // a separator goes before the digit that has `left` digits to its right
+  auto separatorBefore = [&](std::size_t left) {
+    return left >= first && (left - first) % higher == 0;
+  };
   std::string out;
-  auto g = static_cast<std::size_t>(r.groupSize);
   for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % g == 0) out += r.group;
+    if (i > 0 && separatorBefore(digits.size() - i)) out += r.group;
     out += digits[i];
   }
   return out;
@@ -137,11 +142,15 @@ Pattern parsePattern(std::string_view p) {
 
 }  // namespace
 
-double readNumber(std::string_view text) {
+namespace {
+
+// The reading itself; `taken` is how much of the blank-free text it used.
+double readLeading(std::string_view text, std::size_t& taken, std::size_t& length) {
   std::string s;
   s.reserve(text.size());
   for (char c : text)
     if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s += c;
+  length = s.size();
   std::size_t i = 0;
   if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
     const int base = (s[1] == 'H' || s[1] == 'h') ? 16 : 8;
@@ -155,6 +164,7 @@ double readNumber(std::string_view text) {
       if (d < 0 || d >= base) break;
       v = v * base + d;
     }
+    taken = i;
     return v;
   }
   std::string clean;
@@ -179,6 +189,7 @@ double readNumber(std::string_view text) {
       break;
     }
   }
+  taken = i;
   if (!seenDigit) return 0;
   int exponent = 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
@@ -190,6 +201,7 @@ double readNumber(std::string_view text) {
       for (; j < s.size() && isDigit(s[j]); ++j) e = std::min(e * 10 + (s[j] - '0'), 100000L);
       exponent = static_cast<int>(expNegative ? -e : e);
       clean += "e" + std::to_string(exponent);
+      taken = j;
     }
   }
   double v = 0;
@@ -198,6 +210,20 @@ double readNumber(std::string_view text) {
     v = (significantBeforePoint + exponent > 0) ? HUGE_VAL : 0.0;
   }
   return negative ? -v : v;
+}
+
+}  // namespace
+
+double readNumber(std::string_view text) {
+  std::size_t taken = 0, length = 0;
+  return readLeading(text, taken, length);
+}
+
+std::optional<double> partlyRead(std::string_view text) {
+  std::size_t taken = 0, length = 0;
+  const double v = readLeading(text, taken, length);
+  if (taken >= length) return std::nullopt;
+  return v;
 }
 
 std::string formatFixed(double x, int n, const Regional& r) {

@@ -4,6 +4,7 @@
 // is no global locale anywhere in the program.
 #include <cstdint>
 #include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,8 @@ namespace vm {
 struct Regional {
   std::string decimal = ",";   // decimal separator
   std::string group = ".";     // digit grouping separator
-  int groupSize = 3;           // digits in a group (0: no grouping)
+  int groupSize = 3;           // digits in the group next to the decimal separator (0: no grouping)
+  int groupHigher = 0;         // digits in each group further left (0: as groupSize)
   int decimals = 2;            // default count of decimals
   std::string minus = "-";     // negative sign of fixed and pattern formats
   char dateOrder = 'D';        // 'D' day/month/year, 'M' month/day/year, 'Y' year/month/day
@@ -34,6 +36,11 @@ struct ArithmeticFailure : std::runtime_error {
 // ignored, a comma ends the number, no number reads as 0, &H and &O prefixes
 // read hexadecimal and octal whole numbers.
 double readNumber(std::string_view text);
+
+// When the reading of `text` stopped before its end (blanks apart), so
+// that some characters were ignored: the number it read. None when the
+// whole text was taken.
+std::optional<double> partlyRead(std::string_view text);
 
 // x with exactly n decimals, halves away from zero, grouped.
 std::string formatFixed(double x, int n, const Regional& r);

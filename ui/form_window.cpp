@@ -1,6 +1,8 @@
 #include "form_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,6 +21,9 @@
 #include <map>
 
 #include "drawing_view.h"
+#include "framework/numbers.h"
+#include "framework/summary.h"
+#include "sweep_dialog.h"
 #include "pictures.h"
 #include "qt_util.h"
 
@@ -46,6 +51,7 @@ FormWindow::FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopT
   setObjectName(qs(form_->name()));
   setSizeGripEnabled(false);
   build();
+  buildActions();
   const auto& g = form_->geometry();
   if (g.width && g.height) stated_ = QSize(px(*g.width), px(*g.height));
   project();
@@ -56,6 +62,66 @@ FormWindow::~FormWindow() {
 }
 
 int FormWindow::px(int twips) const { return pixelsOf(twips, screen()); }
+
+void FormWindow::buildActions() {
+  // what a user may do with any window, from its context menu
+  auto* copy = new QAction(QStringLiteral("Copia risultati"), this);
+  copy->setObjectName("actcopia");
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copy->setShortcutContext(Qt::WindowShortcut);
+  connect(copy, &QAction::triggered, this, [this] { copyResults(); });
+  addAction(copy);
+  auto* plot = new QAction(QStringLiteral("Grafico al variare di un dato..."), this);
+  plot->setObjectName("actgrafico");
+  connect(plot, &QAction::triggered, this, [this] { showSweepDialog(*form_, this); });
+  addAction(plot);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void FormWindow::copyResults() { QGuiApplication::clipboard()->setText(qs(resultsText(*form_))); }
+
+QLabel* FormWindow::readingHint(int id) const {
+  if (id < 0 || id >= static_cast<int>(hints_.size())) return nullptr;
+  QLabel* h = hints_[static_cast<std::size_t>(id)];
+  return h && !h->isHidden() ? h : nullptr;
+}
+
+void FormWindow::showReadingHint(int id, QLineEdit* e) {
+  const std::optional<double> read = partlyRead(form_->state(id).text);
+  if (hints_.size() <= static_cast<std::size_t>(id)) {
+    if (!read) return;
+    hints_.resize(static_cast<std::size_t>(form_->count()), nullptr);
+  }
+  QLabel*& h = hints_[static_cast<std::size_t>(id)];
+  if (!read) {
+    if (h && !h->isHidden()) {
+      h->hide();
+      e->setTextMargins(0, 0, 0, 0);
+    }
+    return;
+  }
+  if (!h) {
+    // a small grey note at the right end of the field, over nothing the user types
+    h = new QLabel(e);
+    h->setObjectName(e->objectName() + "_letto");
+    h->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont f = h->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    h->setFont(f);
+    QPalette pal = h->palette();
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::Disabled, QPalette::WindowText));
+    h->setPalette(pal);
+    // kept at the right end as the field is laid out, asking it for no room
+    auto* keep = new QHBoxLayout(e);
+    keep->setSizeConstraint(QLayout::SetNoConstraint);
+    keep->setContentsMargins(0, 0, 6, 0);
+    keep->addStretch(1);
+    keep->addWidget(h, 0, Qt::AlignVCenter);
+  }
+  h->setText(QStringLiteral("letto come ") + qs(formatGeneral(*read, Regional::english())));
+  e->setTextMargins(0, 0, h->sizeHint().width() + 6, 0);
+  h->show();
+}
 
 void FormWindow::build() {
   const int n = form_->count();
@@ -362,6 +428,10 @@ bool FormWindow::projectControl(int id) {
         const int cursor = e->cursorPosition();
         e->setText(t);
         e->setCursorPosition(std::min(cursor, static_cast<int>(t.size())));
+      }
+      if (st.text != was.text) {
+        showReadingHint(id, e);
+        was.text = st.text;
       }
       if (st.foreColor != was.foreColor) setColour(e, QPalette::Text, st.foreColor);
       if (st.backColor != was.backColor) setColour(e, QPalette::Base, st.backColor);

@@ -15,6 +15,7 @@
 class QButtonGroup;
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 
 namespace vm::ui {
@@ -56,6 +57,13 @@ class FormWindow : public QDialog {
   bool pressDefault();
   bool pressClose();
 
+  // The window's caption, inputs and visible results as plain text, put on
+  // the clipboard ("Copia risultati", Ctrl+Shift+C).
+  void copyResults();
+  // The hint under an input whose text the reading took only in part
+  // ("letto come 7"); null when the input shows none.
+  QLabel* readingHint(int id) const;
+
   // Called once when the user closes the window by its close box.
   std::function<void()> closedByUser;
 
@@ -93,13 +101,16 @@ class FormWindow : public QDialog {
   int captionWidthOnce() const;
   QFont barFont() const;
   int optionOf(QObject* w, int* id) const;
+  void showReadingHint(int id, QLineEdit* e);
+  void buildActions();
 
   std::unique_ptr<Form> form_;
   std::vector<Control> controls_;
   std::vector<DrawingView*> drawings_;
+  std::vector<QLabel*> hints_;  // by control, made when first needed
   QSize stated_;
   QSize grown_;
-  int width_ = 0;  // the width the window opened with, or the one its Part set
+  int width_ = 0;  // the width the window opened with, or the one it set itself
   Focus shownFocus_{-2, -2};
   QPointer<QScreen> home_;
   bool projecting_ = false;

@@ -2,11 +2,15 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <algorithm>
@@ -15,6 +19,7 @@
 #include <vector>
 
 #include "pictures.h"
+#include "shell/search.h"
 #include "qt_host.h"
 #include "qt_util.h"
 
@@ -160,6 +165,8 @@ MainWindow::MainWindow(QtHost& host) : QMainWindow(nullptr), host_(host) {
   connect(exit_, &QToolButton::clicked, this, [this] { close(); });
 
   grid->addWidget(title_, 0, 0, 1, 3, Qt::AlignLeft | Qt::AlignTop);
+  buildSearch(back);
+  grid->addWidget(search_, 1, 0, Qt::AlignLeft | Qt::AlignTop);
   grid->setRowStretch(1, 1);
   grid->addWidget(version, 2, 0, Qt::AlignLeft | Qt::AlignBottom);
   grid->addWidget(resolution, 3, 0, Qt::AlignLeft | Qt::AlignBottom);
@@ -185,6 +192,83 @@ MainWindow::MainWindow(QtHost& host) : QMainWindow(nullptr), host_(host) {
   if (model_.timerRunning()) timer_.start();
   showTitleColour();
   host_.adopt(this);
+}
+
+void MainWindow::buildSearch(QWidget* back) {
+  search_ = new QLineEdit(back);
+  search_->setObjectName("txtcerca");
+  search_->setPlaceholderText(QStringLiteral("Cerca un calcolo  (Ctrl+F)"));
+  search_->setToolTip(QStringLiteral("parole del menu o della finestra: Invio apre il calcolo scelto"));
+  search_->setClearButtonEnabled(true);
+  search_->setMinimumWidth(search_->fontMetrics().horizontalAdvance(search_->placeholderText()) + 48);
+  search_->installEventFilter(this);
+  connect(search_, &QLineEdit::textChanged, this, [this](const QString& t) { searchFor(t); });
+  connect(search_, &QLineEdit::returnPressed, this, [this] { openChosenHit(); });
+  auto* find = new QShortcut(QKeySequence::Find, this);
+  connect(find, &QShortcut::activated, this, [this] {
+    search_->setFocus(Qt::ShortcutFocusReason);
+    search_->selectAll();
+  });
+}
+
+void MainWindow::searchFor(const QString& words) {
+  if (!hits_) {
+    hits_ = new QListWidget(centralWidget());
+    hits_->setObjectName("lstcerca");
+    hits_->setFocusPolicy(Qt::NoFocus);
+    hits_->setFrameShape(QFrame::StyledPanel);
+    connect(hits_, &QListWidget::itemActivated, this, [this] { openChosenHit(); });
+    connect(hits_, &QListWidget::itemClicked, this, [this] { openChosenHit(); });
+  }
+  hits_->clear();
+  shownHits_.clear();
+  if (words.trimmed().isEmpty()) {
+    hits_->hide();
+    return;
+  }
+  if (!index_) index_ = std::make_unique<CommandSearch>();
+  for (const auto& h : index_->find(words.toStdString(), 12)) {
+    auto* item = new QListWidgetItem(qs(h.path), hits_);
+    item->setToolTip(qs(h.windowCaption));
+    shownHits_.push_back(h.entry);
+  }
+  if (shownHits_.empty()) {
+    hits_->hide();
+    return;
+  }
+  hits_->setCurrentRow(0);
+  // under the field, as wide as the area left of the picture allows
+  const QRect at = search_->geometry();
+  const int rows = std::min(static_cast<int>(shownHits_.size()), 12);
+  const int height = hits_->sizeHintForRow(0) * rows + 2 * hits_->frameWidth();
+  const int width = std::max(at.width() * 2, hits_->sizeHintForColumn(0) + 2 * hits_->frameWidth() + 4);
+  hits_->setGeometry(at.left(), at.bottom() + 2, std::min(width, centralWidget()->width() - at.left() - 8),
+                     std::min(height, centralWidget()->height() - at.bottom() - 6));
+  hits_->show();
+  hits_->raise();
+}
+
+bool MainWindow::openChosenHit() {
+  if (!hits_ || hits_->isHidden()) return false;
+  const int row = hits_->currentRow();
+  if (row < 0 || row >= static_cast<int>(shownHits_.size())) return false;
+  const MenuEntry& e = *shownHits_[static_cast<std::size_t>(row)];
+  if (!command(e)) return false;
+  search_->clear();
+  return true;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+  // typing while the main window has the focus starts a search
+  const QString t = e->text();
+  if (search_ && !search_->hasFocus() && (e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0 &&
+      !t.isEmpty() && t.at(0).isPrint() && !t.at(0).isSpace()) {
+    search_->setFocus(Qt::OtherFocusReason);
+    search_->setText(search_->text() + t);
+    e->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(e);
 }
 
 MainWindow::~MainWindow() {
@@ -235,6 +319,20 @@ void MainWindow::showTitleColour() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == search_ && e->type() == QEvent::KeyPress && hits_ && !hits_->isHidden()) {
+    // the arrows choose among the commands found; Escape lets go of the search
+    auto* k = static_cast<QKeyEvent*>(e);
+    const int n = hits_->count();
+    if (k->key() == Qt::Key_Down || k->key() == Qt::Key_Up) {
+      const int step = k->key() == Qt::Key_Down ? 1 : -1;
+      hits_->setCurrentRow((hits_->currentRow() + step + n) % n);
+      return true;
+    }
+    if (k->key() == Qt::Key_Escape) {
+      search_->clear();
+      return true;
+    }
+  }
   if (watched == title_ && e->type() == QEvent::MouseButtonPress &&
       static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
     if (host_.modalOpen()) return true;

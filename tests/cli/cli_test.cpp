@@ -84,3 +84,61 @@ TEST(Cli, MenuIsTheCatalogueTree) {
 }
 
 }  // namespace
+
+// The same window in each regional format: 159.154.976,2 ohm of a series
+// circuit far below its resonance, and a wire diameter rounded to the
+// format's default count of decimals.
+std::string impedanceIn(const std::string& locale) {
+  Result r = run("run --locale " + locale + " frmRLCserie txtr=1 txtl=1 txtC=1 txtf=0.001 click:cmdcalcola");
+  const std::string key = "\"lblimp\":{\"kind\":\"label\",\"text\":\"";
+  const auto at = r.out.find(key);
+  if (r.code != 0 || at == std::string::npos) return "(no result: " + r.out + ")";
+  const auto from = at + key.size();
+  return r.out.substr(from, r.out.find('"', from) - from);
+}
+
+TEST(CliRegional, GroupsAndDecimalsFollowTheLocale) {
+  EXPECT_EQ(impedanceIn("it_IT"), "L' IMPEDENZA E'  159.154.976,2 Ohm");
+  EXPECT_EQ(impedanceIn("en_US"), "L' IMPEDENZA E'  159,154,976.2 Ohm");
+  EXPECT_EQ(impedanceIn("de_DE"), "L' IMPEDENZA E'  159.154.976,2 Ohm");
+  EXPECT_EQ(impedanceIn("fr_FR"), "L' IMPEDENZA E'  159\u202F154\u202F976,2 Ohm");  // narrow no-break spaces
+  EXPECT_EQ(impedanceIn("de_CH"), "L' IMPEDENZA E'  159\u2019154\u2019976.2 Ohm");
+  EXPECT_EQ(impedanceIn("en_IN"), "L' IMPEDENZA E'  15,91,54,976.2 Ohm");  // three, then twos
+}
+
+TEST(CliRegional, TheDefaultCountOfDecimals) {
+  const std::string steps = " frmbobine txtinput=1 txtdiametro=20 txtlunghezza=20 click:cmdcalcola";
+  Result us = run("run --locale en_US" + steps);
+  EXPECT_NE(us.out.find("8.5 spire in aria, filo con diametro massimo di mm. 2.35\""), std::string::npos) << us.out;
+  // money in Japan has no decimals: nor has the default format
+  Result jp = run("run --locale ja_JP" + steps);
+  EXPECT_NE(jp.out.find("8.5 spire in aria, filo con diametro massimo di mm. 2\""), std::string::npos) << jp.out;
+}
+
+TEST(CliSearch, FormAndMenuPathPerLine) {
+  Result r = run("search decibel");
+  ASSERT_EQ(r.code, 0);
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "frmdB\tVolt > Decibel > Decibel");
+  EXPECT_EQ(run("search").code, 2);
+  EXPECT_EQ(run("search zzzzqqq").out, "");
+}
+
+TEST(CliSweep, CsvOfTheThreeFirstCases) {
+  EXPECT_EQ(run("sweep --locale it_IT frmbobine --vary txtinput=10:30:3 --result lbloutput click:Option1:1 "
+                "txtdiametro=20 txtlunghezza=20 click:cmdcalcola")
+                .out,
+            "txtinput,lbloutput\n10,1.38\n20,5.52\n30,12.41\n");
+  EXPECT_EQ(run("sweep --locale en_US frmRLCserie --vary txtf=10:20:3 --result lblimp txtr=50 txtl=1 txtC=100 "
+                "click:cmdcalcola")
+                .out,
+            "txtf,lblimp\n10,108.5\n15,51.4\n20,68\n");
+  EXPECT_EQ(run("sweep frmros --vary txtros=0:2:3 --result lblimpedenza").out, "txtros,lblimpedenza\n0,\n1,50\n2,100\n");
+}
+
+TEST(CliSweep, MistakesExitWithTwo) {
+  EXPECT_EQ(run("sweep frmros --result lblimpedenza").code, 2);
+  EXPECT_EQ(run("sweep frmros --vary txtros=1:2 --result lblimpedenza").code, 2);
+  EXPECT_EQ(run("sweep frmros --vary txtros=1:2:0 --result lblimpedenza").code, 2);
+  EXPECT_EQ(run("sweep frmros --vary txtnulla=1:2:3 --result lblimpedenza").code, 2);
+  EXPECT_EQ(run("sweep frmnulla --vary txtros=1:2:3 --result lblimpedenza").code, 2);
+}

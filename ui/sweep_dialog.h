@@ -1,0 +1,14 @@
+#pragma once
+// The curve of one result of a window as one of its inputs runs over a
+// range: computed headless on private copies of the window's form, plotted,
+// and saved as CSV, PNG or SVG.
+#include <QWidget>
+
+#include "framework/form.h"
+
+namespace vm::ui {
+
+// Opens the dialog for `form` (the open window, which it never changes).
+void showSweepDialog(const Form& form, QWidget* parent);
+
+}  // namespace vm::ui
