@@ -53,9 +53,9 @@ const std::set<std::string> kLayoutPending = {
     "frmretiaTePgrecobilanciate", "frmretiaTePgreco", "frmcodextrasfusa", "frmvertaccorciata",
     "frmtappedcapacitorauto", "frmpinetwork", "frmnotchbf", "frmnotchaf", "frmdeltaloop", "frmbobinamulticircolare",
     "frmbaluncoax3quarti", "frmantennaJ", "frmantdiscone", "frmEH", "frmretiadL", "frmretiaTponte", "frmuniel",
-    "frmtestcurvafiltro", "frmsondecc", "frmsintoniatoro", "frmpassabasso", "frmpassaalto", "frmlooprettangolare",
-    "frmloopquadrato", "frmfuoco", "frmfattoreQ", "frmantennagap", "frmantenna58", "frmamidon",
-    "frmadattatoritoroidali", "frmBalunUnUn",
+    "frmtestcurvafiltro", "frmsondecc", "frmpassabasso", "frmpassaalto", "frmlooprettangolare",
+    "frmloopquadrato", "frmfuoco", "frmfattoreQ", "frmantennagap", "frmantenna58",
+    "frmBalunUnUn",
 };
 
 // What a radio amateur would do in each window, in the driver's steps
@@ -96,6 +96,12 @@ const std::map<std::string, std::vector<std::string>> kSteps = {
     {"frmresradiazione", {"txtlunghezza=10", "txtfrequenza=7.1", "click:cmdcalcola"}},
     {"frmresradiazionestilo", {"txtlunghezza=5", "txtfrequenza=7.1", "click:cmdcalcola"}},
     {"frmridimensiona", {"txtoldf=7", "txtnewf=7.1", "click:cmdcalcola"}},
+    // toroids, filters and networks
+    {"frmamidon", {"pick:cmbnucleo:5", "dump", "txtinduttanza=10", "click:cmdcalcola"}},
+    {"frmsintoniatoro", {"pick:cmbnucleo:5", "click:Option1:0", "txtinput1=10", "txtinput2=100", "click:cmdcalcola",
+                         "dump", "click:Option1:2", "txtinput1=7.1", "txtinput2=100", "click:cmdcalcola"}},
+    {"frmadattatoritoroidali",
+     {"pick:cmbnucleo:5", "txtfrequenza=7.1", "txtimpantenna=200", "txtimpcavo=50", "click:cmdcalcola"}},
 };
 
 // "NAME", "NAME(I)" or "NAME:I" -> the control's id and the option or element.
