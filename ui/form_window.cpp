@@ -520,6 +520,18 @@ int FormWindow::captionWidthOnce() const {
 void FormWindow::fitSize(bool widen) {
   // the nested layouts measure the new texts only once activated
   if (QLayout* l = layout()) l->activate();
+  // a frame's own layout learns of its new texts only when it is activated
+  // itself: the window's layout then measures the frame again
+  bool frames = false;
+  for (QGroupBox* g : findChildren<QGroupBox*>())
+    if (g->layout() && g->isVisibleTo(this)) {
+      g->layout()->activate();
+      frames = true;
+    }
+  if (QLayout* l = layout(); l && frames) {
+    l->invalidate();
+    l->activate();
+  }
   const QRect area = screenArea();
   const QSize extra = frameExtra();
   const int maxW = std::max(1, area.width() - extra.width());

@@ -28,7 +28,8 @@ Drawing quarterWaveLine() {
 }
 
 Drawing twoPieces(bool crossed) {
-  Drawing d(220, 330);
+  // short enough for three of them, one under the other, on the screen
+  Drawing d(220, 310);
   dipole(d, 110, 30, 80);
   d.line(104, 30, 90, 50, kPen).line(116, 30, 130, 50, kPen);
   // the two pieces side by side
@@ -42,8 +43,8 @@ Drawing twoPieces(bool crossed) {
   d.line(90, 185, 130, 185, kPen);
   d.circle(110, 185, 4, true);
   // the feed line
-  d.symbol(Symbol::Coax, 110, 190, 110, 300);
-  d.mark("antenna", 110, 12).mark("piece", 176, 110).mark("line", 170, 200).mark("feed", 110, 318);
+  d.symbol(Symbol::Coax, 110, 190, 110, 280);
+  d.mark("antenna", 110, 12).mark("piece", 176, 110).mark("line", 170, 200).mark("feed", 110, 298);
   return d;
 }
 

@@ -54,7 +54,7 @@ const std::set<std::string> kLayoutPending = {
     "frmdeltaloop",
     "frmantennaJ", "frmantdiscone", "frmEH",
     "frmlooprettangolare",
-    "frmloopquadrato", "frmfuoco", "frmfattoreQ", "frmantennagap", "frmantenna58",
+    "frmloopquadrato", "frmfuoco", "frmantennagap", "frmantenna58",
 };
 
 // What a radio amateur would do in each window, in the driver's steps
