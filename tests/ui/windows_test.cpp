@@ -164,6 +164,24 @@ TEST_F(Windows, AButtonTooLongForOneLineShowsItsWordsOnAFewLinesAndStaysWhole) {
   EXPECT_EQ(widget<QPushButton>(w, "cmdesci")->text(), QStringLiteral("E S C I"));
 }
 
+TEST_F(Windows, AFrameShownWithLongResultsGivesEveryLineItsHeight) {
+  FormWindow* w = host.openWindow("frmfattoreQ", OpenHow::Modeless);
+  ASSERT_NE(w, nullptr);
+  QTest::keyClicks(widget<QLineEdit>(w, "txtC"), "7.1");
+  QTest::keyClicks(widget<QLineEdit>(w, "txtl"), "2.2");
+  auto* r = widget<QLineEdit>(w, "txtr");
+  r->clear();
+  QTest::keyClicks(r, "220");
+  QTest::mouseClick(widget<QPushButton>(w, "cmdcalcola"), Qt::LeftButton);
+  QApplication::processEvents();
+  for (const char* name : {"lblfrequenza", "lblqserie", "lbllbserie", "lblqparallelo", "lbllbparallelo"}) {
+    auto* l = widget<QLabel>(w, name);
+    ASSERT_TRUE(l->isVisibleTo(w)) << name;
+    EXPECT_FALSE(l->text().isEmpty()) << name;
+    EXPECT_LE(l->heightForWidth(l->width()), l->height()) << name << ": " << l->text().toStdString();
+  }
+}
+
 TEST_F(Windows, OpeningAppliesTheFocusRuleAndShowsIt) {
   FormWindow* w = host.openWindow("frmbobine", OpenHow::Modeless);
   auto* first = widget<QRadioButton>(w, "Option1", 0);
