@@ -29,41 +29,52 @@ const std::vector<const char*> kParallel = {"6BE6", "6BA6", "6AT6", "LAMP"};
 
 std::string valveMark(std::size_t row, std::size_t i) { return "v" + std::to_string(row) + "_" + std::to_string(i); }
 
+// A valve's heater: a box wide and tall enough for the valve's name with a
+// little air around it; the wires end at its sides.
+constexpr double kBoxW = 52, kBoxH = 22;
+constexpr double kPitch = 60;          // from one valve of a string to the next
+constexpr double kFirst = 370;         // the first valve of every string
+constexpr double kReturn = 800;        // the strings' common return to the chassis
+
 Drawing wiring() {
-  Drawing d(780, 380);
+  Drawing d(820, 380);
   // the autotransformer, tapped, on its core
   const std::vector<double> taps = {30, 100, 160, 220, 300};
   for (std::size_t i = 0; i + 1 < taps.size(); ++i) d.symbol(Symbol::Inductor, 120, taps[i], 120, taps[i + 1]);
   d.line(138, 20, 138, 310, 1.5).line(142, 20, 142, 310, 1.5);
   // the mains
   d.line(120, 30, 60, 30).circle(57, 30, 3);
-  d.line(120, 300, 120, 350).line(60, 350, 740, 350).circle(57, 350, 3);
+  d.line(120, 300, 120, 350).line(60, 350, kReturn, 350).circle(57, 350, 3);
   d.symbol(Symbol::Ground, 120, 350, 120, 362);
   d.mark("mains", 40, 190).mark("chassis", 170, 366);
-  d.symbol(Symbol::Dimension, 40, 40, 40, 340);
-  // the series strings, from each tap back to the chassis
+  // the mains voltage across the winding, its arrows stopping at the value
+  d.symbol(Symbol::Arrow, 40, 180, 40, 40).symbol(Symbol::Arrow, 40, 200, 40, 340);
+  // the series strings, from each tap through the heaters back to the chassis
   for (std::size_t r = 0; r < lineUps().size(); ++r) {
     const LineUp& l = lineUps()[r];
     d.circle(120, l.y, 2.5, true);
-    d.line(120, l.y, 740, l.y);
-    d.mark("tap" + std::to_string(r), 205, l.y - 12).mark("title" + std::to_string(r), 300, l.y);
+    d.mark("tap" + std::to_string(r), 205, l.y - 12).mark("title" + std::to_string(r), 300, l.y - 12);
+    double from = 120;
     for (std::size_t i = 0; i < l.valves.size(); ++i) {
-      double x = 370 + 55.0 * i;
-      d.rect(x - 24, l.y - 9, 48, 18);
+      const double x = kFirst + kPitch * static_cast<double>(i);
+      d.line(from, l.y, x - kBoxW / 2, l.y);
+      d.rect(x - kBoxW / 2, l.y - kBoxH / 2, kBoxW, kBoxH);
       d.mark(valveMark(r, i), x, l.y);
+      from = x + kBoxW / 2;
     }
+    d.line(from, l.y, kReturn, l.y);
   }
-  d.line(740, 100, 740, 350);
-  for (double y : {160.0, 220.0}) d.circle(740, y, 2.5, true);
+  d.line(kReturn, 100, kReturn, 350);
+  for (double y : {160.0, 220.0}) d.circle(kReturn, y, 2.5, true);
   // the 6,3 V winding and the parallel heaters
   d.symbol(Symbol::Inductor, 160, 250, 160, 300);
   d.line(160, 250, 660, 250).line(160, 300, 660, 300);
   d.mark("heaters", 230, 275);
   for (std::size_t i = 0; i < kParallel.size(); ++i) {
-    double x = 360 + 90.0 * i;
-    d.line(x, 250, x, 300);
+    const double x = 360 + 90.0 * static_cast<double>(i);
+    d.line(x, 250, x, 275 - kBoxH / 2).line(x, 275 + kBoxH / 2, x, 300);
     d.circle(x, 250, 2, true).circle(x, 300, 2, true);
-    d.rect(x - 24, 266, 48, 18);
+    d.rect(x - kBoxW / 2, 275 - kBoxH / 2, kBoxW, kBoxH);
     d.mark("p" + std::to_string(i), x, 275);
   }
   return d;

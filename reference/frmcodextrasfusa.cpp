@@ -39,7 +39,7 @@ constexpr Secondary kSecondaries[] = {
 };
 
 Drawing powerTransformer() {
-  Drawing d(740, 420);
+  Drawing d(770, 420);
   d.line(338, 20, 338, 400, 1.5).line(342, 20, 342, 400, 1.5);
   // the two ways of winding the primary
   winding(d, 300, 40, 100, true);
@@ -54,7 +54,7 @@ Drawing powerTransformer() {
     winding(d, 380, y, y + 60, true);
     for (int i = 0; i < 3; ++i) lead(d, 380, y + 30 * i, 46);
     std::string s = "s" + std::to_string(k);
-    d.mark(s, 650, y + 30).mark(s + "a", 490, y).mark(s + "b", 490, y + 30).mark(s + "c", 490, y + 60);
+    d.mark(s, 670, y + 30).mark(s + "a", 496, y).mark(s + "b", 496, y + 30).mark(s + "c", 496, y + 60);
   }
   return d;
 }
@@ -67,20 +67,22 @@ Drawing ifTransformer() {
   lead(d, 210, 100, -46);
   winding(d, 260, 20, 100, true);
   for (int i = 0; i < 3; ++i) lead(d, 260, 20 + 40.0 * i, 46);
-  d.mark("blu", 140, 20).mark("placca", 60, 20).mark("rosso", 140, 100).mark("s0", 420, 20).mark("s1", 420, 60)
+  d.mark("blu", 140, 20).mark("placca", 60, 20).mark("rosso", 134, 100).mark("s0", 420, 20).mark("s1", 420, 60)
       .mark("s2", 420, 100);
   return d;
 }
 
 Drawing outputTransformer() {
-  Drawing d(560, 124);
-  d.line(263, 10, 263, 114, 1.5).line(267, 10, 267, 114, 1.5);
-  winding(d, 240, 20, 100, true);
-  for (int i = 0; i < 3; ++i) lead(d, 240, 20 + 40.0 * i, -30);
-  winding(d, 290, 20, 100, true);
-  for (int i = 0; i < 3; ++i) lead(d, 290, 20 + 40.0 * i, 30);
-  d.mark("p0", 106, 20).mark("p1", 106, 60).mark("p2", 106, 100).mark("s0", 420, 20).mark("s1", 420, 60)
-      .mark("s2", 420, 100);
+  // the primary's long captions need the room at the left
+  const double dx = 30;
+  Drawing d(590, 124);
+  d.line(263 + dx, 10, 263 + dx, 114, 1.5).line(267 + dx, 10, 267 + dx, 114, 1.5);
+  winding(d, 240 + dx, 20, 100, true);
+  for (int i = 0; i < 3; ++i) lead(d, 240 + dx, 20 + 40.0 * i, -30);
+  winding(d, 290 + dx, 20, 100, true);
+  for (int i = 0; i < 3; ++i) lead(d, 290 + dx, 20 + 40.0 * i, 30);
+  d.mark("p0", 116, 20).mark("p1", 116, 60).mark("p2", 116, 100).mark("s0", 420 + dx, 20).mark("s1", 420 + dx, 60)
+      .mark("s2", 420 + dx, 100);
   return d;
 }
 

@@ -27,7 +27,7 @@ Drawing probe(int resistors) {
   d.symbol(Symbol::Resistor, 430, 40, 430, 74);
   d.line(430, 74, 430, 92);
   d.text(462, 50, "DVM");
-  d.mark("tip", 30, 64).mark("chain", 210, 14).mark("shunt", 360, 66).mark("meter", 470, 106);
+  d.mark("tip", 30, 64).mark("chain", 200, 14).mark("shunt", 360, 66).mark("meter", 470, 106);
   return d;
 }
 

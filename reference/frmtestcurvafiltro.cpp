@@ -32,7 +32,7 @@ Drawing filterBench() {
   d.line(510, 105, 510, 120);
   d.line(15, 120, 120, 120).line(240, 120, 510, 120);
   d.mark("generator", 88, 14).mark("r1", 70, 34).mark("filter", 180, 80).mark("r2", 320, 86).mark("c1", 325, 24)
-      .mark("diode", 380, 32).mark("c2", 458, 86).mark("meter", 510, 85);
+      .mark("diode", 380, 32).mark("c2", 464, 86).mark("meter", 510, 85);
   return d;
 }
 

@@ -42,7 +42,7 @@ Drawing lamination() {
   d.symbol(Symbol::Dimension, x0 + 5 * a, y0 - 10, x0 + 6 * a, y0 - 10);
   d.symbol(Symbol::Dimension, x0 + 4.5 * a, y0 + a, x0 + 4.5 * a, y0 + 4 * a);
   d.mark("A", x0 - 32, y0 + 2.5 * a).mark("B", x0 + 3 * a, y0 + 5 * a + 30).mark("C", x0 + 3 * a, y0 + 2.5 * a - 12)
-      .mark("D", x0 + 5.5 * a, y0 - 22).mark("E", x0 + 4.5 * a + 12, y0 + 2.5 * a);
+      .mark("D", x0 + 5.5 * a, y0 - 22).mark("E", x0 + 4.5 * a + 8, y0 + 2.5 * a);
   return d;
 }
 

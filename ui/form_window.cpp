@@ -31,6 +31,30 @@ namespace vm::ui {
 
 namespace {
 
+// A button whose text would not fit half the screen on one line shows it on
+// a few lines broken between words; the text itself stays as declared.
+QString buttonLines(const QString& t, const QFontMetrics& fm) {
+  constexpr int kLongest = 640;
+  const int whole = fm.horizontalAdvance(t);
+  if (whole <= kLongest || t.contains(QLatin1Char('\n'))) return t;
+  const int lines = (whole + kLongest - 1) / kLongest;
+  const int target = whole / lines + 2 * fm.averageCharWidth();
+  QStringList out;
+  QString line;
+  for (const QString& word : t.split(QLatin1Char(' '))) {
+    if (line.isEmpty() && word.isEmpty() && !out.isEmpty()) continue;  // no blanks at a line's start
+    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    if (!line.isEmpty() && !word.isEmpty() && fm.horizontalAdvance(longer) > target) {
+      out << line;
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  if (!line.isEmpty()) out << line;
+  return out.join(QLatin1Char('\n'));
+}
+
 void setColour(QWidget* w, QPalette::ColorRole role, Color c) {
   QPalette pal = w->palette();
   const QPalette base = QApplication::palette(w);
@@ -442,7 +466,7 @@ bool FormWindow::projectControl(int id) {
     case Kind::Button: {
       auto* b = static_cast<QPushButton*>(w);
       if (d.picture.empty() && st.text != was.text) {
-        b->setText(literal(st.text));
+        b->setText(buttonLines(literal(st.text), b->fontMetrics()));
         was.text = st.text;
         relayout = true;
       }
@@ -566,6 +590,18 @@ int FormWindow::captionWidthOnce() const {
 void FormWindow::fitSize(bool widen) {
   // the nested layouts measure the new texts only once activated
   if (QLayout* l = layout()) l->activate();
+  // a frame's own layout learns of its new texts only when it is activated
+  // itself: the window's layout then measures the frame again
+  bool frames = false;
+  for (QGroupBox* g : findChildren<QGroupBox*>())
+    if (g->layout() && g->isVisibleTo(this)) {
+      g->layout()->activate();
+      frames = true;
+    }
+  if (QLayout* l = layout(); l && frames) {
+    l->invalidate();
+    l->activate();
+  }
   const QRect area = screenArea();
   const QSize extra = frameExtra();
   const int maxW = std::max(1, area.width() - extra.width());

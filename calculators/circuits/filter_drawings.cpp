@@ -76,8 +76,10 @@ void shuntArm(Drawing& d, const Arm& a, double x) {
       d.line(xv, kTop + 75, xv, kTop + 95, kPen);
       d.symbol(at(a, 1).symbol, xv, kTop + 95, xv, kTop + 150);
       d.line(xv, kTop + 150, xv, kBottom, kPen);
-      mark(d, at(a, 0), xv + 50, kTop + 47);
-      mark(d, at(a, 1), xv + 50, kTop + 122);
+      // the values of a resonator's pair are long: written clear of the arm,
+      // reaching into the room below the next arm
+      mark(d, at(a, 0), xv + 60, kTop + 47);
+      mark(d, at(a, 1), xv + 92, kTop + 122);
     }
     return;
   }

@@ -6,30 +6,33 @@
 namespace vm::coils {
 
 Drawing multilayerSection() {
-  Drawing d(300, 200);
+  // the section stands 30 to the right: the depth's value is written at the
+  // left of its dimension line
+  const double dx = 30;
+  Drawing d(340, 200);
   // the axis of the bobbin
-  d.line(20, 170, 280, 170).color(0x808080);
+  d.line(20 + dx, 170, 280 + dx, 170).color(0x808080);
   // the bobbin: its tube and its two cheeks
-  d.rect(60, 120, 180, 8, true).color(0xC0C0C0);
-  d.rect(92, 40, 8, 80, true).color(0xC0C0C0);
-  d.rect(200, 40, 8, 80, true).color(0xC0C0C0);
+  d.rect(60 + dx, 120, 180, 8, true).color(0xC0C0C0);
+  d.rect(92 + dx, 40, 8, 80, true).color(0xC0C0C0);
+  d.rect(200 + dx, 40, 8, 80, true).color(0xC0C0C0);
   // the winding: layers of turns between the cheeks
   for (int layer = 0; layer < 5; ++layer)
-    for (int turn = 0; turn < 10; ++turn) d.circle(105 + turn * 10, 115 - layer * 10, 5);
+    for (int turn = 0; turn < 10; ++turn) d.circle(105 + dx + turn * 10, 115 - layer * 10, 5);
   // inner radius r, from the axis to the first layer
-  d.symbol(Symbol::Dimension, 80, 170, 80, 120);
-  d.mark("r", 60, 145);
+  d.symbol(Symbol::Dimension, 80 + dx, 170, 80 + dx, 120);
+  d.mark("r", 74, 145);
   // outer radius R, from the axis to the last layer
-  d.line(208, 70, 250, 70);
-  d.symbol(Symbol::Dimension, 245, 170, 245, 70);
-  d.mark("R", 268, 120);
+  d.line(208 + dx, 70, 250 + dx, 70);
+  d.symbol(Symbol::Dimension, 245 + dx, 170, 245 + dx, 70);
+  d.mark("R", 281 + dx, 120);
   // width of the winding, above it
-  d.line(100, 20, 100, 38).line(200, 20, 200, 38);
-  d.symbol(Symbol::Dimension, 100, 26, 200, 26);
-  d.mark("larghezza", 150, 12);
+  d.line(100 + dx, 20, 100 + dx, 38).line(200 + dx, 20, 200 + dx, 38);
+  d.symbol(Symbol::Dimension, 100 + dx, 26, 200 + dx, 26);
+  d.mark("larghezza", 150 + dx, 12);
   // depth of the winding, at the left
-  d.line(40, 70, 98, 70);
-  d.symbol(Symbol::Dimension, 50, 70, 50, 120);
+  d.line(40 + dx, 70, 98 + dx, 70);
+  d.symbol(Symbol::Dimension, 50 + dx, 70, 50 + dx, 120);
   d.mark("spessore", 30, 95);
   return d;
 }
@@ -61,7 +64,9 @@ Drawing rectangularWinding() {
 }
 
 Drawing flatSpiral() {
-  Drawing d(300, 260);
+  // the spiral at the left; the mean radius is written at the right of it,
+  // on the line of its arrow
+  Drawing d(380, 260);
   const double cx = 130, cy = 130;
   // the spiral: turns growing outward from the inner radius
   std::vector<double> xy;
@@ -73,12 +78,12 @@ Drawing flatSpiral() {
   }
   d.polyline(xy, 3);
   d.circle(cx, cy, 3, true);
-  // inner radius r
+  // inner radius r, written in the free lower half of the hole
   d.symbol(Symbol::Arrow, cx, cy, cx - 28, cy - 28);
-  d.mark("interno", cx - 18, cy - 8);
+  d.mark("interno", cx - 16, cy + 14);
   // mean radius
   d.symbol(Symbol::Arrow, cx, cy, cx + 70, cy);
-  d.mark("medio", cx + 40, cy + 12);
+  d.mark("medio", cx + 156, cy);
   // radial depth of the winding, below
   d.symbol(Symbol::Dimension, cx, cy + 40, cx, cy + 100);
   d.mark("spessore", cx + 60, cy + 112);
@@ -111,7 +116,7 @@ Drawing voltageBalun() {
   d.line(162, 70, 260, 70).line(162, 130, 260, 130);
   d.circle(262, 70, 3, true).circle(262, 130, 3, true);
   d.mark("bilanciata", 250, 100);
-  d.mark("sbilanciata", 60, 100);
+  d.mark("sbilanciata", 56, 96);
   d.mark("nome", 150, 205);
   return d;
 }

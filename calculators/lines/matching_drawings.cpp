@@ -70,7 +70,7 @@ Drawing piNetwork() {
     d.line(x, 130, x, bottom, kPen);
   }
   d.mark("input", left + 10, 20).mark("output", right - 10, 20);
-  d.mark("c1", x1 + 45, 110).mark("l", 200, top + 26).mark("c2", x2 - 45, 110);
+  d.mark("c1", x1 + 58, 110).mark("l", 200, top + 26).mark("c2", x2 - 58, 110);
   return d;
 }
 

@@ -28,7 +28,8 @@ Drawing quarterWaveLine() {
 }
 
 Drawing twoPieces(bool crossed) {
-  Drawing d(220, 330);
+  // short enough for three of them, one under the other, on the screen
+  Drawing d(220, 310);
   dipole(d, 110, 30, 80);
   d.line(104, 30, 90, 50, kPen).line(116, 30, 130, 50, kPen);
   // the two pieces side by side
@@ -42,8 +43,8 @@ Drawing twoPieces(bool crossed) {
   d.line(90, 185, 130, 185, kPen);
   d.circle(110, 185, 4, true);
   // the feed line
-  d.symbol(Symbol::Coax, 110, 190, 110, 300);
-  d.mark("antenna", 110, 12).mark("piece", 170, 110).mark("line", 170, 200).mark("feed", 110, 318);
+  d.symbol(Symbol::Coax, 110, 190, 110, 280);
+  d.mark("antenna", 110, 12).mark("piece", 176, 110).mark("line", 170, 200).mark("feed", 110, 298);
   return d;
 }
 
@@ -98,7 +99,10 @@ Drawing hairpin() {
 }
 
 Drawing coaxBalun(bool threeQuarter) {
-  Drawing d(420, 340);
+  // the three-quarter piece stands further out: the quarter's length is
+  // written between the two pieces
+  const double xLong = 330;
+  Drawing d(threeQuarter ? 440 : 420, 340);
   dipole(d, 210, 30, 150);
   // the feed cable's inner conductor to one arm, its braid to the other
   d.line(204, 30, 190, 60, kPen).line(216, 30, 230, 60, kPen);
@@ -106,16 +110,16 @@ Drawing coaxBalun(bool threeQuarter) {
   if (threeQuarter) {
     // a quarter-wave and a three-quarter-wave piece, joined at their far ends
     d.symbol(Symbol::Coax, 230, 60, 230, 120);
-    d.symbol(Symbol::Coax, 300, 60, 300, 240);
-    d.line(230, 120, 300, 120, kPen).line(300, 60, 230, 60, kPen);
+    d.symbol(Symbol::Coax, xLong, 60, xLong, 240);
+    d.line(230, 120, xLong, 120, kPen).line(xLong, 60, 230, 60, kPen);
+    d.mark("balanced", 370, 46).mark("quarter", (230 + xLong) / 2, 140).mark("threeQuarter", 390, 160);
   } else {
     // a quarter-wave piece beside the cable, its braid tied to the braid
     d.symbol(Symbol::Coax, 230, 60, 230, 180);
     d.line(190, 180, 230, 180, kPen);
+    d.mark("balanced", 340, 50).mark("quarter", 290, 120);
   }
-  d.mark("dipole", 210, 12).mark("balanced", 340, 50).mark("unbalanced", 110, 305).mark("feed", 110, 230);
-  d.mark("quarter", threeQuarter ? 160 : 290, threeQuarter ? 130 : 120);
-  if (threeQuarter) d.mark("threeQuarter", 360, 160);
+  d.mark("dipole", 210, 12).mark("unbalanced", 110, 305).mark("feed", 110, 230);
   return d;
 }
 

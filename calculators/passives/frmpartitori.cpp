@@ -8,19 +8,22 @@
 namespace vm {
 namespace {
 
-// A supply feeding two resistors in series, R1 above R2.
+// A supply feeding two resistors in series, R1 above R2. The supply's
+// value is written at its left, the names inside the loop and the partial
+// voltages at the right of the resistors.
 Drawing divider() {
-  Drawing d(220, 200);
-  d.symbol(Symbol::Generator, 40, 160, 40, 40);
-  d.line(40, 40, 40, 20).line(40, 20, 120, 20);
-  d.symbol(Symbol::Resistor, 120, 20, 120, 100);
-  d.symbol(Symbol::Resistor, 120, 100, 120, 180);
-  d.line(120, 180, 40, 180).line(40, 180, 40, 160);
-  d.mark("supply", 4, 100);
-  d.mark("r1", 130, 50);
-  d.mark("r2", 130, 130);
-  d.mark("v1", 160, 60);
-  d.mark("v2", 160, 140);
+  const double xg = 80, xr = 170;
+  Drawing d(300, 200);
+  d.symbol(Symbol::Generator, xg, 160, xg, 40);
+  d.line(xg, 40, xg, 20).line(xg, 20, xr, 20);
+  d.symbol(Symbol::Resistor, xr, 20, xr, 100);
+  d.symbol(Symbol::Resistor, xr, 100, xr, 180);
+  d.line(xr, 180, xg, 180).line(xg, 180, xg, 160);
+  d.mark("supply", 36, 100);
+  d.mark("r1", xr - 24, 60);
+  d.mark("r2", xr - 24, 140);
+  d.mark("v1", xr + 58, 60);
+  d.mark("v2", xr + 58, 140);
   return d;
 }
 

@@ -8,6 +8,7 @@ constexpr double kPen = 2;
 constexpr double kTop = 50, kBottom = 170;  // the two lines
 constexpr double kCell = 200;               // width of one cell
 constexpr double kMargin = 30;              // room for the terminals
+constexpr double kBeside = 38;              // a shunt resistor to the centre of its value
 
 void terminal(Drawing& d, double x, double y) { d.circle(x, y, 5); }
 void node(Drawing& d, double x, double y) { d.circle(x, y, 3, true); }
@@ -60,7 +61,7 @@ Drawing tNetwork(bool balanced, int cells) {
     shuntArm(d, mid);
     d.mark(name("R1", cells, i + 1), x0 + kCell / 4, kTop - 22);
     d.mark(name("R2", cells, i + 1), x0 + 3 * kCell / 4, kTop - 22);
-    d.mark(name("R3", cells, i + 1), mid + 14, (kTop + kBottom) / 2);
+    d.mark(name("R3", cells, i + 1), mid + kBeside, (kTop + kBottom) / 2);
     if (balanced) {
       seriesArm(d, x0, mid, kBottom);
       seriesArm(d, mid, x0 + kCell, kBottom);
@@ -82,8 +83,8 @@ Drawing piNetwork(bool balanced, int cells) {
     seriesArm(d, left, right, kTop);
     shuntArm(d, left);
     shuntArm(d, right);
-    d.mark(name("R1", cells, i + 1), left + 12, (kTop + kBottom) / 2);
-    d.mark(name("R2", cells, i + 1), right - 40, (kTop + kBottom) / 2);
+    d.mark(name("R1", cells, i + 1), left + kBeside - 4, (kTop + kBottom) / 2);
+    d.mark(name("R2", cells, i + 1), right - kBeside + 4, (kTop + kBottom) / 2);
     d.mark(name("R3", cells, i + 1), x0 + kCell / 2, kTop - 22);
     if (balanced) {
       d.line(x0, kBottom, left, kBottom, kPen).line(right, kBottom, x0 + kCell, kBottom, kPen);
@@ -98,18 +99,21 @@ Drawing piNetwork(bool balanced, int cells) {
 
 Drawing lNetwork(bool balanced) {
   Drawing d = frame(1);
+  // the two sides' captions are longer than half the width: one row each
+  d.height += 10;
   const double x0 = kMargin, shunt = x0 + 140;
   seriesArm(d, x0, shunt, kTop);
   d.line(shunt, kTop, x0 + kCell, kTop, kPen);
   shuntArm(d, shunt);
   d.mark("R1", x0 + 70, kTop - 22);
-  d.mark("R2", shunt + 14, (kTop + kBottom) / 2);
-  d.mark("high", x0, kBottom + 28);
-  d.mark("low", x0 + kCell - 40, kBottom + 28);
+  d.mark("R2", shunt + kBeside, (kTop + kBottom) / 2);
+  d.mark("high", x0 + 50, kBottom + 22);
+  d.mark("low", x0 + kCell - 40, kBottom + 37);
   if (balanced) {
     seriesArm(d, x0, shunt, kBottom);
     d.line(shunt, kBottom, x0 + kCell, kBottom, kPen);
-    d.mark("R1a", x0 + 70, kBottom + 12);
+    // above the lower line: the side captions take the room below it
+    d.mark("R1a", x0 + 70, kBottom - 22);
   } else {
     d.line(x0, kBottom, x0 + kCell, kBottom, kPen);
   }
@@ -137,7 +141,7 @@ Drawing bridgedT() {
   d.mark("R3", mid, kTop - 22);
   d.mark("R1", x0 + kCell / 4, y + 16);
   d.mark("R1a", x0 + 3 * kCell / 4, y + 16);
-  d.mark("R2", mid + 14, (y + kBottom) / 2 + 6);
+  d.mark("R2", mid + kBeside, (y + kBottom) / 2 + 6);
   return d;
 }
 

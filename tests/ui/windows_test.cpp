@@ -146,6 +146,42 @@ TEST_F(Windows, ReopeningBringsBackTheOpenWindowWithItsContents) {
   EXPECT_EQ(widget<QLineEdit>(again, "txtinput")->text(), "");
 }
 
+TEST_F(Windows, AButtonTooLongForOneLineShowsItsWordsOnAFewLinesAndStaysWhole) {
+  FormWindow* w = host.openWindow("frmtappedcapacitorauto", OpenHow::Modeless);
+  ASSERT_NE(w, nullptr);
+  auto* b = widget<QPushButton>(w, "cmdchiamamanu");
+  const QString declared = vm::ui::qs(w->form().state(w->form().find("cmdchiamamanu")).text);
+  const QString shown = b->text();
+  EXPECT_GE(shown.count(QLatin1Char('\n')), 1);
+  // the same words in the same order, each line within half the screen
+  EXPECT_EQ(shown.simplified(), declared.simplified());
+  for (const QString& line : shown.split(QLatin1Char('\n'))) {
+    EXPECT_FALSE(line.startsWith(QLatin1Char(' '))) << line.toStdString();
+    EXPECT_LE(b->fontMetrics().horizontalAdvance(line), 640) << line.toStdString();
+  }
+  EXPECT_LE(b->sizeHint().width(), b->width());
+  // a short text stays on its line
+  EXPECT_EQ(widget<QPushButton>(w, "cmdesci")->text(), QStringLiteral("E S C I"));
+}
+
+TEST_F(Windows, AFrameShownWithLongResultsGivesEveryLineItsHeight) {
+  FormWindow* w = host.openWindow("frmfattoreQ", OpenHow::Modeless);
+  ASSERT_NE(w, nullptr);
+  QTest::keyClicks(widget<QLineEdit>(w, "txtC"), "7.1");
+  QTest::keyClicks(widget<QLineEdit>(w, "txtl"), "2.2");
+  auto* r = widget<QLineEdit>(w, "txtr");
+  r->clear();
+  QTest::keyClicks(r, "220");
+  QTest::mouseClick(widget<QPushButton>(w, "cmdcalcola"), Qt::LeftButton);
+  QApplication::processEvents();
+  for (const char* name : {"lblfrequenza", "lblqserie", "lbllbserie", "lblqparallelo", "lbllbparallelo"}) {
+    auto* l = widget<QLabel>(w, name);
+    ASSERT_TRUE(l->isVisibleTo(w)) << name;
+    EXPECT_FALSE(l->text().isEmpty()) << name;
+    EXPECT_LE(l->heightForWidth(l->width()), l->height()) << name << ": " << l->text().toStdString();
+  }
+}
+
 TEST_F(Windows, OpeningAppliesTheFocusRuleAndShowsIt) {
   FormWindow* w = host.openWindow("frmbobine", OpenHow::Modeless);
   auto* first = widget<QRadioButton>(w, "Option1", 0);
