@@ -230,8 +230,21 @@ void FormWindow::fill(QGridLayout* grid, int parent, bool topLevel, std::vector<
         form_->def(d.beside).parent == parent && d.drawing < 0)
       besides.emplace(d.beside, id);
   }
+  // static captions shown in the row of the result they caption
+  std::multimap<int, int> captions;
+  for (int id = 0; id < n; ++id) {
+    const auto& d = form_->def(id);
+    if (d.kind == Kind::Label && d.role == Role::Static && d.beside >= 0 && d.beside < n && d.drawing < 0) {
+      const auto& t = form_->def(d.beside);
+      if (t.kind == Kind::Label && t.role == Role::Result && t.drawing < 0 && t.parent == parent && d.parent == parent &&
+          captions.count(d.beside) == 0)
+        captions.emplace(d.beside, id);
+    }
+  }
   auto isBeside = [&](int id) {
     for (const auto& [target, label] : besides)
+      if (label == id) return true;
+    for (const auto& [target, label] : captions)
       if (label == id) return true;
     return false;
   };
@@ -279,9 +292,17 @@ void FormWindow::fill(QGridLayout* grid, int parent, bool topLevel, std::vector<
         grid->addWidget(w, row++, 0, 1, 2);
         break;
       }
-      default:
-        grid->addWidget(w, row++, 0, 1, 2);
+      default: {
+        // a result with its caption in the same row, the caption on the left
+        auto [from, to] = captions.equal_range(id);
+        if (from != to) {
+          grid->addWidget(controls_[static_cast<std::size_t>(from->second)].widget, row, 0);
+          grid->addWidget(w, row++, 1);
+        } else {
+          grid->addWidget(w, row++, 0, 1, 2);
+        }
         break;
+      }
     }
   }
   if (buttons) buttons->addStretch(1);
