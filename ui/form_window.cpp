@@ -368,6 +368,7 @@ bool FormWindow::projectControl(int id) {
     w->setHidden(hide);
     c.hidden = hide;
     relayout = true;
+    if (d.kind == Kind::Frame && !hide) relayoutNested_ = true;
   }
   const bool ownEnabled = d.kind != Kind::Label && d.kind != Kind::Drawing && d.kind != Kind::Picture &&
                           d.kind != Kind::Options;
@@ -515,7 +516,12 @@ int FormWindow::captionWidthOnce() const {
 }
 
 void FormWindow::fitSize(bool widen) {
-  // the nested layouts measure the new texts only once activated
+  // the nested layouts measure the new texts only once activated; a frame
+  // shown again may now wrap its lines, which its parents learn only anew
+  if (relayoutNested_) {
+    for (QLayout* nested : findChildren<QLayout*>()) nested->invalidate();
+    relayoutNested_ = false;
+  }
   if (QLayout* l = layout()) l->activate();
   const QRect area = screenArea();
   const QSize extra = frameExtra();
