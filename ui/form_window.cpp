@@ -340,6 +340,8 @@ void FormWindow::project() {
       continue;
     }
     relayout = true;
+    // what changed inside a frame reaches the outer layouts only when they measure anew
+    if (d.parent >= 0) relayoutNested_ = true;
     // a text that does not wrap may ask for more width
     auto* label = qobject_cast<QLabel*>(controls_[static_cast<std::size_t>(id)].widget);
     widen = widen || !label || !label->wordWrap();
@@ -517,8 +519,10 @@ int FormWindow::captionWidthOnce() const {
 
 void FormWindow::fitSize(bool widen) {
   // the nested layouts measure the new texts only once activated; a frame
-  // shown again may now wrap its lines, which its parents learn only anew
+  // shown again, or one whose lines wrap anew, is measured afresh by the
+  // layouts around it only once they forget what they knew of it
   if (relayoutNested_) {
+    for (QGroupBox* frame : findChildren<QGroupBox*>()) frame->updateGeometry();
     for (QLayout* nested : findChildren<QLayout*>()) nested->invalidate();
     relayoutNested_ = false;
   }
