@@ -174,6 +174,8 @@ class Ref {
   Ref& at(Art drawing, std::string_view mark);
   // Shows this label just before `control`, in the same row (a hint pointing at it).
   Ref& beside(Ctl control);
+  // Shows the static text `caption` just before this result, in its row.
+  Ref& captionedBy(Label caption);
   Ref& onClick(std::function<void()> fn);
   Ref& onClick(std::function<void(int)> fn);
   Ref& onChange(std::function<void()> fn);
@@ -306,6 +308,11 @@ Ref<H>& Ref<H>::at(Art drawing, std::string_view mark) {
 template <class H>
 Ref<H>& Ref<H>::beside(Ctl control) {
   b_->def(id_).beside = control.id;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::captionedBy(Label caption) {
+  b_->def(caption.id).beside = id_;
   return *this;
 }
 template <class H>

@@ -80,7 +80,7 @@ struct ControlDef {
   bool closes = false;     // the window's close button
   bool computes = false;   // the window's compute button (Enter runs it)
   int beside = -1;         // a static label shown just before this control, in its row
-                           // (a hint that points at a button)
+                           // (a hint that points at a button, or the caption of a result)
   std::shared_ptr<const Drawing> art;  // drawings, and pictures drawn with the kit
   std::function<void(int)> onClick;
   std::function<void()> onChange;

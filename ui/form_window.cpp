@@ -320,8 +320,21 @@ void FormWindow::fill(QGridLayout* grid, int parent, bool topLevel, std::vector<
         form_->def(d.beside).parent == parent && d.drawing < 0)
       besides.emplace(d.beside, id);
   }
+  // static captions shown in the row of the result they caption
+  std::multimap<int, int> captions;
+  for (int id = 0; id < n; ++id) {
+    const auto& d = form_->def(id);
+    if (d.kind == Kind::Label && d.role == Role::Static && d.beside >= 0 && d.beside < n && d.drawing < 0) {
+      const auto& t = form_->def(d.beside);
+      if (t.kind == Kind::Label && t.role == Role::Result && t.drawing < 0 && t.parent == parent && d.parent == parent &&
+          captions.count(d.beside) == 0)
+        captions.emplace(d.beside, id);
+    }
+  }
   auto isBeside = [&](int id) {
     for (const auto& [target, label] : besides)
+      if (label == id) return true;
+    for (const auto& [target, label] : captions)
       if (label == id) return true;
     return false;
   };
@@ -369,9 +382,17 @@ void FormWindow::fill(QGridLayout* grid, int parent, bool topLevel, std::vector<
         grid->addWidget(w, row++, 0, 1, 2);
         break;
       }
-      default:
-        grid->addWidget(w, row++, 0, 1, 2);
+      default: {
+        // a result with its caption in the same row, the caption on the left
+        auto [from, to] = captions.equal_range(id);
+        if (from != to) {
+          grid->addWidget(controls_[static_cast<std::size_t>(from->second)].widget, row, 0);
+          grid->addWidget(w, row++, 1);
+        } else {
+          grid->addWidget(w, row++, 0, 1, 2);
+        }
         break;
+      }
     }
   }
   if (buttons) buttons->addStretch(1);
@@ -409,6 +430,8 @@ void FormWindow::project() {
       continue;
     }
     relayout = true;
+    // what changed inside a frame reaches the outer layouts only when they measure anew
+    if (d.parent >= 0) relayoutNested_ = true;
     // a text that does not wrap may ask for more width
     auto* label = qobject_cast<QLabel*>(controls_[static_cast<std::size_t>(id)].widget);
     widen = widen || !label || !label->wordWrap();
@@ -437,6 +460,7 @@ bool FormWindow::projectControl(int id) {
     w->setHidden(hide);
     c.hidden = hide;
     relayout = true;
+    if (d.kind == Kind::Frame && !hide) relayoutNested_ = true;
   }
   const bool ownEnabled = d.kind != Kind::Label && d.kind != Kind::Drawing && d.kind != Kind::Picture &&
                           d.kind != Kind::Options;
@@ -588,7 +612,14 @@ int FormWindow::captionWidthOnce() const {
 }
 
 void FormWindow::fitSize(bool widen) {
-  // the nested layouts measure the new texts only once activated
+  // the nested layouts measure the new texts only once activated; a frame
+  // shown again, or one whose lines wrap anew, is measured afresh by the
+  // layouts around it only once they forget what they knew of it
+  if (relayoutNested_) {
+    for (QGroupBox* frame : findChildren<QGroupBox*>()) frame->updateGeometry();
+    for (QLayout* nested : findChildren<QLayout*>()) nested->invalidate();
+    relayoutNested_ = false;
+  }
   if (QLayout* l = layout()) l->activate();
   // a frame's own layout learns of its new texts only when it is activated
   // itself: the window's layout then measures the frame again

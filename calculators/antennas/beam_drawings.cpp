@@ -26,12 +26,12 @@ Drawing yagi(const std::vector<double>& halfLengths, const std::vector<double>& 
 }
 
 Drawing squareLoop() {
-  Drawing d(300, 280);
+  Drawing d(340, 280);
   // the loop, open at the middle of its bottom side for the feed
   d.polyline({144, 200, 60, 200, 60, 40, 240, 40, 240, 200, 156, 200}, 2);
   d.circle(144, 200, 2, true).circle(156, 200, 2, true);
   d.symbol(Symbol::Dimension, 260, 40, 260, 200);
-  d.mark("side", 270, 120);
+  d.mark("side", 300, 120);
   d.rect(138, 208, 24, 14);
   d.mark("balun", 230, 215);
   d.symbol(Symbol::Coax, 150, 222, 150, 270);

@@ -23,8 +23,8 @@ Drawing cylinders() {
   d.mark("cilindro_superiore", 260, 20);
   d.mark("lunghezza_superiore", 60, 85);
   d.mark("lunghezza_inferiore", 60, 225);
-  d.mark("diametro_superiore", 160, 162);
-  d.mark("diametro_inferiore", 160, 302);
+  d.mark("diametro_superiore", 102, 160);
+  d.mark("diametro_inferiore", 126, 303);
   d.mark("coil_alta", 270, 100);
   d.mark("coil_bassa", 270, 240);
   d.mark("coil_media", 90, 320);

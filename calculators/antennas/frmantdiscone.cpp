@@ -18,7 +18,7 @@ Drawing disconeDrawing() {
   d.symbol(Symbol::Dimension, 290, 62, 290, 74);
   d.mark("disco", 170, 26);
   d.mark("lato", 60, 150);
-  d.mark("base", 170, 285);
+  d.mark("base", 118, 285);
   d.mark("isolante", 300, 90);
   d.mark("coax", 220, 290);
   return d;

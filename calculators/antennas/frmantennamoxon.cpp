@@ -8,25 +8,26 @@ namespace vm {
 namespace {
 
 Drawing moxonDrawing() {
-  Drawing d(400, 260);
+  Drawing d(490, 260);
   // radiator at the top, reflector at the bottom, tails folded towards each other
-  d.polyline({60, 110, 60, 50, 340, 50, 340, 110}, 2);
-  d.polyline({60, 140, 60, 200, 340, 200, 340, 140}, 2);
-  d.rect(56, 110, 8, 30).rect(336, 110, 8, 30);
-  d.circle(194, 50, 2, true).circle(206, 50, 2, true);
-  d.symbol(Symbol::Coax, 200, 50, 200, 10);
-  d.symbol(Symbol::Dimension, 60, 230, 340, 230);
-  d.symbol(Symbol::Dimension, 360, 50, 360, 110);
-  d.symbol(Symbol::Dimension, 360, 110, 360, 140);
-  d.symbol(Symbol::Dimension, 360, 140, 360, 200);
-  d.symbol(Symbol::Dimension, 30, 50, 30, 200);
-  d.mark("a", 200, 70);
-  d.mark("b", 385, 80);
-  d.mark("c", 300, 125);
-  d.mark("d", 385, 170);
-  d.mark("e", 15, 125);
-  d.mark("coax", 290, 20);
-  d.mark("riflettore", 200, 218);
+  d.polyline({110, 110, 110, 50, 390, 50, 390, 110}, 2);
+  d.polyline({110, 140, 110, 200, 390, 200, 390, 140}, 2);
+  d.rect(106, 110, 8, 30).rect(386, 110, 8, 30);
+  d.circle(244, 50, 2, true).circle(256, 50, 2, true);
+  d.symbol(Symbol::Coax, 250, 50, 250, 10);
+  d.symbol(Symbol::Dimension, 110, 230, 390, 230);
+  d.symbol(Symbol::Dimension, 410, 50, 410, 110);
+  d.symbol(Symbol::Dimension, 410, 110, 410, 140);
+  d.symbol(Symbol::Dimension, 410, 140, 410, 200);
+  d.symbol(Symbol::Dimension, 80, 50, 80, 200);
+  // the values stand clear of the dimension lines, on their outer side
+  d.mark("a", 250, 70);
+  d.mark("b", 452, 80);
+  d.mark("c", 340, 125);
+  d.mark("d", 452, 170);
+  d.mark("e", 38, 125);
+  d.mark("coax", 340, 20);
+  d.mark("riflettore", 250, 218);
   return d;
 }
 

@@ -18,7 +18,7 @@ Drawing deltaDrawing() {
   d.mark("lato", 180, 265);
   d.mark("alimentazione", 200, 140);
   d.mark("adattamento", 120, 190);
-  d.mark("cavo75", 120, 172);
+  d.mark("cavo75", 137, 172);
   d.mark("cavo50", 130, 285);
   return d;
 }

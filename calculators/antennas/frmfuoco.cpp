@@ -6,14 +6,15 @@ namespace {
 
 Drawing dishDrawing() {
   Drawing d(320, 260);
-  // the dish in section, opening to the right, with its axis and focus
-  d.arc(-60, 20, 240, 220, 300, 120);
+  // the dish in section, opening to the right, with its axis and the focus in
+  // front of it; the focal distance is measured from the vertex
+  d.arc(90, 20, 240, 220, 120, 120);
   d.shapes.back().width = 3;
-  d.line(60, 130, 300, 130);
-  d.circle(230, 130, 4, true);
-  d.symbol(Symbol::Dimension, 118, 150, 230, 150);
-  d.mark("fuoco", 230, 110);
-  d.mark("valore", 175, 170);
+  d.line(90, 130, 300, 130);
+  d.circle(180, 130, 4, true);
+  d.symbol(Symbol::Dimension, 92, 150, 180, 150);
+  d.mark("fuoco", 180, 110);
+  d.mark("valore", 136, 170);
   return d;
 }
 

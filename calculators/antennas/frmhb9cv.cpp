@@ -6,26 +6,26 @@ namespace vm {
 namespace {
 
 Drawing hb9cvDrawing() {
-  Drawing d(360, 260);
+  Drawing d(410, 260);
   // reflector on the left, radiator on the right, seen from above
-  d.line(80, 30, 80, 230, 2);
-  d.line(250, 45, 250, 215, 2);
-  d.line(60, 130, 270, 130, 4);
+  d.line(110, 30, 110, 230, 2);
+  d.line(280, 45, 280, 215, 2);
+  d.line(90, 130, 300, 130, 4);
   // the crossed phasing line from the feed tap to the phasing tap
-  d.line(250, 150, 80, 112).line(80, 112, 80, 150);
-  d.line(250, 112, 250, 150);
-  d.circle(250, 150, 3, true).circle(80, 150, 3, true);
-  d.symbol(Symbol::Dimension, 80, 245, 250, 245);
-  d.symbol(Symbol::Dimension, 60, 30, 60, 230);
-  d.symbol(Symbol::Dimension, 300, 45, 300, 215);
-  d.symbol(Symbol::Dimension, 262, 130, 262, 150);
-  d.symbol(Symbol::Dimension, 92, 130, 92, 150);
-  d.mark("riflettore", 30, 80);
-  d.mark("radiatore", 320, 80);
-  d.mark("distanza", 165, 232);
-  d.mark("feedpoint", 320, 160);
-  d.mark("phasingpoint", 130, 170);
-  d.mark("feed", 250, 190);
+  d.line(280, 150, 110, 112).line(110, 112, 110, 150);
+  d.line(280, 112, 280, 150);
+  d.circle(280, 150, 3, true).circle(110, 150, 3, true);
+  d.symbol(Symbol::Dimension, 110, 245, 280, 245);
+  d.symbol(Symbol::Dimension, 90, 30, 90, 230);
+  d.symbol(Symbol::Dimension, 330, 45, 330, 215);
+  d.symbol(Symbol::Dimension, 292, 130, 292, 150);
+  d.symbol(Symbol::Dimension, 122, 130, 122, 150);
+  d.mark("riflettore", 40, 80);
+  d.mark("radiatore", 372, 80);
+  d.mark("distanza", 195, 232);
+  d.mark("feedpoint", 372, 160);
+  d.mark("phasingpoint", 160, 170);
+  d.mark("feed", 304, 190);
   return d;
 }
 

@@ -7,21 +7,21 @@ namespace vm {
 namespace {
 
 Drawing rectangleDrawing() {
-  Drawing d(300, 340);
+  Drawing d(360, 340);
   // tall rectangle fed at the middle of a long side
-  d.polyline({100, 30, 200, 30, 200, 290, 100, 290, 100, 166}, 2);
-  d.line(100, 154, 100, 30, 2);
-  d.circle(100, 154, 2, true).circle(100, 166, 2, true);
-  d.symbol(Symbol::Dimension, 100, 14, 200, 14);
-  d.symbol(Symbol::Dimension, 220, 30, 220, 290);
-  d.symbol(Symbol::Coax, 100, 160, 40, 200);
-  d.symbol(Symbol::Coax, 40, 200, 40, 320);
-  d.circle(40, 200, 3, true);
-  d.mark("corto", 150, 46);
-  d.mark("lungo", 260, 160);
-  d.mark("adattamento", 60, 230);
-  d.mark("cavo75", 150, 190);
-  d.mark("cavo50", 130, 320);
+  d.polyline({160, 30, 260, 30, 260, 290, 160, 290, 160, 166}, 2);
+  d.line(160, 154, 160, 30, 2);
+  d.circle(160, 154, 2, true).circle(160, 166, 2, true);
+  d.symbol(Symbol::Dimension, 160, 14, 260, 14);
+  d.symbol(Symbol::Dimension, 280, 30, 280, 290);
+  d.symbol(Symbol::Coax, 160, 160, 100, 200);
+  d.symbol(Symbol::Coax, 100, 200, 100, 320);
+  d.circle(100, 200, 3, true);
+  d.mark("corto", 210, 46);
+  d.mark("lungo", 320, 160);
+  d.mark("adattamento", 50, 230);
+  d.mark("cavo75", 210, 190);
+  d.mark("cavo50", 190, 320);
   return d;
 }
 

@@ -8,25 +8,25 @@ namespace vm {
 namespace {
 
 Drawing quadDrawing() {
-  Drawing d(420, 280);
+  Drawing d(420, 294);
   // the two loops in perspective on a common boom
-  d.rect(40, 40, 150, 150);
-  d.rect(240, 34, 156, 162);
-  d.line(115, 115, 318, 115, 4);
-  d.symbol(Symbol::Dimension, 115, 230, 318, 230);
-  d.symbol(Symbol::Dimension, 40, 22, 190, 22);
-  d.symbol(Symbol::Dimension, 240, 16, 396, 16);
+  d.rect(40, 54, 150, 150);
+  d.rect(240, 48, 156, 162);
+  d.line(115, 129, 318, 129, 4);
+  d.symbol(Symbol::Dimension, 115, 244, 318, 244);
+  d.symbol(Symbol::Dimension, 40, 36, 190, 36);
+  d.symbol(Symbol::Dimension, 240, 30, 396, 30);
   // the gamma rod along the radiator's bottom side and the coax under it
-  d.line(115, 190, 160, 182, 2);
-  d.symbol(Symbol::Capacitor, 115, 190, 115, 210);
-  d.symbol(Symbol::Coax, 115, 210, 115, 265);
-  d.mark("lato_radiatore", 115, 34);
-  d.mark("lato_riflettore", 318, 28);
-  d.mark("spaziatura", 216, 244);
-  d.mark("radiatore", 115, 100);
-  d.mark("riflettore", 318, 100);
-  d.mark("coax", 60, 250);
-  d.mark("gamma", 170, 200);
+  d.line(115, 204, 160, 196, 2);
+  d.symbol(Symbol::Capacitor, 115, 204, 115, 224);
+  d.symbol(Symbol::Coax, 115, 224, 115, 279);
+  d.mark("lato_radiatore", 115, 24);
+  d.mark("lato_riflettore", 318, 18);
+  d.mark("spaziatura", 216, 258);
+  d.mark("radiatore", 115, 114);
+  d.mark("riflettore", 318, 114);
+  d.mark("coax", 60, 264);
+  d.mark("gamma", 170, 214);
   return d;
 }
 

@@ -36,9 +36,9 @@ Drawing coilLoadedArm() {
   d.symbol(Symbol::Arrow, 260, 30, 260, 48);
   d.mark("A", 105, 16);
   d.mark("B", 175, 92);
-  d.mark("L", 172, 56);
-  d.mark("d", 266, 24);
-  d.mark("coax", 50, 115);
+  d.mark("L", 180, 63);
+  d.mark("d", 276, 20);
+  d.mark("coax", 88, 115);
   return d;
 }
 
@@ -51,11 +51,11 @@ Drawing trappedArm() {
   endInsulator(d, 320, 60);
   d.symbol(Symbol::Dimension, 40, 84, 160, 84);
   d.symbol(Symbol::Dimension, 40, 110, 320, 110);
-  d.mark("A", 95, 90);
-  d.mark("B", 175, 116);
-  d.mark("L", 172, 66);
+  d.mark("A", 100, 97);
+  d.mark("B", 175, 124);
+  d.mark("L", 180, 72);
   d.mark("C", 172, 18);
-  d.mark("coax", 50, 135);
+  d.mark("coax", 64, 135);
   return d;
 }
 
@@ -69,11 +69,11 @@ Drawing coaxTrapArm() {
   endInsulator(d, 320, 60);
   d.symbol(Symbol::Dimension, 40, 84, 160, 84);
   d.symbol(Symbol::Dimension, 40, 110, 320, 110);
-  d.mark("A", 95, 90);
-  d.mark("B", 175, 116);
-  d.mark("bobina", 165, 30);
-  d.mark("alimentazione", 10, 20);
-  d.mark("discesa", 50, 135);
+  d.mark("A", 100, 97);
+  d.mark("B", 175, 124);
+  d.mark("bobina", 180, 36);
+  d.mark("alimentazione", 10, 12);
+  d.mark("discesa", 72, 135);
   return d;
 }
 
@@ -88,9 +88,9 @@ Drawing linearLoadedArm() {
   d.symbol(Symbol::Dimension, 160, 100, 300, 100);
   d.symbol(Symbol::Dimension, 315, 60, 315, 80);
   d.mark("l", 160, 26);
-  d.mark("lc", 220, 106);
+  d.mark("lc", 230, 113);
   d.mark("d", 322, 64);
-  d.mark("coax", 50, 135);
+  d.mark("coax", 64, 135);
   return d;
 }
 
@@ -110,10 +110,10 @@ Drawing linearTrapArm() {
   d.symbol(Symbol::Dimension, 250, 60, 250, 80);
   d.mark("a", 95, 26);
   d.mark("b", 280, 26);
-  d.mark("ll", 195, 106);
-  d.mark("s", 256, 64);
+  d.mark("ll", 199, 113);
+  d.mark("s", 273, 71);
   d.mark("alimentazione", 10, 10);
-  d.mark("coax", 50, 140);
+  d.mark("coax", 64, 140);
   return d;
 }
 
@@ -127,7 +127,7 @@ Drawing coilLoadedVertical() {
   d.symbol(Symbol::Dimension, 140, 30, 140, 250);
   d.symbol(Symbol::Dimension, 60, 130, 60, 250);
   d.mark("ind", 110, 125);
-  d.mark("lung", 150, 135);
+  d.mark("lung", 162, 135);
   d.mark("dist", 20, 190);
   d.mark("radiali", 150, 280);
   return d;
@@ -156,11 +156,11 @@ Drawing tappedBaseCoil() {
   d.line(60, 260, 180, 260, 2);
   d.symbol(Symbol::Ground, 120, 260, 120, 260);
   d.symbol(Symbol::Coax, 120, 200, 20, 200);
-  d.mark("antenna", 130, 60);
+  d.mark("antenna", 156, 60);
   d.mark("L2", 135, 165);
   d.mark("L1", 135, 205);
-  d.mark("compens", 150, 150);
-  d.mark("adattam", 150, 220);
+  d.mark("compens", 188, 150);
+  d.mark("adattam", 188, 220);
   d.mark("linea", 10, 180);
   return d;
 }
@@ -175,16 +175,16 @@ Drawing microVertical() {
   d.symbol(Symbol::Coax, 120, 170, 120, 290);
   d.rect(110, 200, 20, 20);
   d.symbol(Symbol::Coax, 120, 290, 30, 290);
-  d.mark("lung1", 160, 70);
-  d.mark("dd", 160, 145);
-  d.mark("choke", 140, 205);
-  d.mark("contrappeso", 135, 250);
-  d.mark("rxtx", 20, 298);
+  d.mark("lung1", 182, 70);
+  d.mark("dd", 180, 150);
+  d.mark("choke", 158, 210);
+  d.mark("contrappeso", 196, 250);
+  d.mark("rxtx", 26, 306);
   return d;
 }
 
 Drawing couplingCapacitors() {
-  Drawing d(320, 300);
+  Drawing d(420, 300);
   d.ellipse(60, 20, 200, 200);
   // the tuning capacitor at the top, the feed at the bottom
   d.symbol(Symbol::Capacitor, 150, 20, 170, 20);
@@ -192,10 +192,10 @@ Drawing couplingCapacitors() {
   d.symbol(Symbol::Capacitor, 190, 220, 180, 240);
   d.rect(140, 240, 40, 20);
   d.symbol(Symbol::Coax, 160, 260, 160, 295);
-  d.mark("sintonia", 180, 4);
-  d.mark("accoppiamento", 200, 225);
-  d.mark("balun", 190, 248);
-  d.mark("alimentazione", 170, 280);
+  d.mark("sintonia", 250, 6);
+  d.mark("accoppiamento", 306, 228);
+  d.mark("balun", 220, 250);
+  d.mark("alimentazione", 244, 280);
   return d;
 }
 

@@ -16,12 +16,12 @@ Drawing fiveEighths() {
   d.symbol(Symbol::Coax, 120, 250, 200, 250);
   d.mark("lblaltezza", 190, 115);
   d.mark("lblcarico", 70, 218);
-  d.mark("lblradiale", 40, 262);
+  d.mark("lblradiale", 40, 254);
   return d;
 }
 
 Drawing jAntenna(bool shorted) {
-  Drawing d(240, 320);
+  Drawing d(240, 330);
   // the long radiator and the quarter-wave line beside it
   d.line(90, 20, 90, 280, 3);
   d.line(130, 190, 130, 280, 3);
@@ -39,9 +39,9 @@ Drawing jAntenna(bool shorted) {
   d.mark("lbldist", 110, 312);
   if (shorted) {
     d.symbol(Symbol::Dimension, 200, 250, 200, 280);
-    d.mark("lbld1", 215, 265);
+    d.mark("lbld1", 224, 265);
   }
-  d.mark("coax", 200, 290);
+  d.mark("coax", 196, 318);
   return d;
 }
 
@@ -61,7 +61,7 @@ Drawing slimJim() {
   d.line(100, 270, 140, 270);
   d.symbol(Symbol::Coax, 140, 270, 240, 330);
   d.mark("lblaltezza", 30, 160);
-  d.mark("lbllinea", 195, 235);
+  d.mark("lbllinea", 206, 235);
   d.mark("lbldist", 120, 332);
   d.mark("lblgap", 190, 140);
   d.mark("lblalim", 230, 285);
