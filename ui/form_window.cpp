@@ -490,7 +490,8 @@ bool FormWindow::projectControl(int id) {
     case Kind::Button: {
       auto* b = static_cast<QPushButton*>(w);
       if (d.picture.empty() && st.text != was.text) {
-        b->setText(buttonLines(literal(st.text), b->fontMetrics()));
+        // a lone '&' marks the button's access key, as on the desktop ("&CALCOLA")
+        b->setText(buttonLines(qs(st.text), b->fontMetrics()));
         was.text = st.text;
         relayout = true;
       }
@@ -637,7 +638,7 @@ void FormWindow::fitSize(bool widen) {
   const QSize extra = frameExtra();
   const int maxW = std::max(1, area.width() - extra.width());
   const int maxH = std::max(1, area.height() - extra.height());
-  // the width is the one the window opened with (or the one its Part asked
+  // the width is the one the window opened with (or the one it asked
   // for); results wrap inside it and the window grows downward
   if (width_ <= 0 || !opened_)
     width_ = std::max({sizeHint().width(), stated_.width(), captionWidthOnce()});
