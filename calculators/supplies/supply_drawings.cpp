@@ -8,10 +8,16 @@ namespace {
 
 constexpr double kPen = 2;
 
+// A symbol drawn with the pen of the wires.
+void part(Drawing& d, Symbol s, double x1, double y1, double x2, double y2) {
+  d.symbol(s, x1, y1, x2, y2);
+  d.shapes.back().width = kPen;
+}
+
 void terminal(Drawing& d, double x, double y) { d.circle(x, y, 5); }
 void node(Drawing& d, double x, double y) { d.circle(x, y, 3, true); }
 void wire(Drawing& d, double x1, double y1, double x2, double y2) { d.line(x1, y1, x2, y2, kPen); }
-void ground(Drawing& d, double x, double y) { d.symbol(Symbol::Ground, x, y, x, y + 12); }
+void ground(Drawing& d, double x, double y) { part(d, Symbol::Ground, x, y, x, y + 12); }
 
 enum class Diode { Plain, Zener, Led };
 
@@ -39,7 +45,7 @@ void diode(Drawing& d, double ax, double ay, double kx, double ky, Diode kind = 
     // the light, leaving the body on its side
     for (double k : {-4.0, 5.0}) {
       const double sx = mx + nx * 12 + ux * k, sy = my + ny * 12 + uy * k;
-      d.symbol(Symbol::Arrow, sx, sy, sx + nx * 14 - ux * 10, sy + ny * 14 - uy * 10);
+      part(d, Symbol::Arrow, sx, sy, sx + nx * 14 - ux * 10, sy + ny * 14 - uy * 10);
     }
   }
 }
@@ -48,7 +54,7 @@ void diode(Drawing& d, double ax, double ay, double kx, double ky, Diode kind = 
 void shuntCapacitor(Drawing& d, double x, double y1, double y2, bool electrolytic) {
   const double mid = (y1 + y2) / 2;
   wire(d, x, y1, x, mid - 20);
-  d.symbol(Symbol::Capacitor, x, mid - 20, x, mid + 20);
+  part(d, Symbol::Capacitor, x, mid - 20, x, mid + 20);
   wire(d, x, mid + 20, x, y2);
   node(d, x, y1);
   if (electrolytic) d.text(x + 8, mid - 12, "+");
@@ -74,7 +80,7 @@ Drawing zenerDropper() {
   d.text(14, top - 24, "+ Vcc");
   d.text(372, top - 24, "Vz");
   wire(d, 35, top, 90, top);
-  d.symbol(Symbol::Resistor, 90, top, 200, top);
+  part(d, Symbol::Resistor, 90, top, 200, top);
   wire(d, 200, top, 375, top);
   node(d, zx, top);
   // the Zener works reversed: its cathode on the positive side
@@ -98,7 +104,7 @@ Drawing ledSeries() {
   d.text(12, top - 22, "+");
   d.text(12, bottom + 22, "-");
   wire(d, 35, top, 110, top);
-  d.symbol(Symbol::Resistor, 110, top, 210, top);
+  part(d, Symbol::Resistor, 110, top, 210, top);
   wire(d, 210, top, lx, top);
   wire(d, lx, top, lx, 90);
   diode(d, lx, 90, lx, 130, Diode::Led);
@@ -147,16 +153,16 @@ Drawing regulator(Regulator kind) {
   wire(d, mid, adj, rx, adj);
   node(d, rx, rail);
   node(d, rx, adj);
-  d.symbol(Symbol::Resistor, rx, rail, rx, adj);
+  part(d, Symbol::Resistor, rx, rail, rx, adj);
   d.mark("r1", rx + 54, (rail + adj) / 2);
   if (range) {
-    d.symbol(Symbol::Resistor, rx, adj, rx, 255);
-    d.symbol(Symbol::Resistor, rx, 255, rx, gnd);
-    d.symbol(Symbol::Arrow, rx - 16, 312, rx + 16, 284);
+    part(d, Symbol::Resistor, rx, adj, rx, 255);
+    part(d, Symbol::Resistor, rx, 255, rx, gnd);
+    part(d, Symbol::Arrow, rx - 16, 312, rx + 16, 284);
     d.mark("r2", rx + 54, (adj + 255) / 2);
     d.mark("trimmer", rx + 60, (255 + gnd) / 2);
   } else {
-    d.symbol(Symbol::Resistor, rx, adj, rx, gnd);
+    part(d, Symbol::Resistor, rx, adj, rx, gnd);
     d.mark("r2", rx + 54, (adj + gnd) / 2);
   }
   node(d, rx, gnd);
@@ -189,7 +195,7 @@ Drawing currentSource() {
   d.mark("cInSmall", 186, (rail + gnd) / 2);
   // R1 between the output and the R pin sets the current
   wire(d, boxR, rail, 450, rail);
-  d.symbol(Symbol::Resistor, 450, rail, 560, rail);
+  part(d, Symbol::Resistor, 450, rail, 560, rail);
   d.mark("r1", 505, rail - 30);
   node(d, 560, rail);
   wire(d, 560, rail, 640, rail);
@@ -232,7 +238,7 @@ Drawing bridgeRectifier() {
   wire(d, rx, my, out - 5, my);
   node(d, cap, my);
   wire(d, cap, my, cap, 150);
-  d.symbol(Symbol::Capacitor, cap, 150, cap, 190);
+  part(d, Symbol::Capacitor, cap, 150, cap, 190);
   d.text(cap + 8, 158, "+");
   wire(d, cap, 190, cap, 205);
   ground(d, cap, 205);
@@ -251,10 +257,10 @@ Drawing bridgeRectifier() {
 Drawing groundedDoubler() {
   Drawing d(440, 240);
   const double top = 60, bottom = 200, ax = 180, bx = 300, out = 400;
-  d.symbol(Symbol::Generator, 40, top, 40, bottom);
+  part(d, Symbol::Generator, 40, top, 40, bottom);
   d.text(62, (top + bottom) / 2, "A C");
   wire(d, 40, top, 70, top);
-  d.symbol(Symbol::Capacitor, 70, top, 150, top);
+  part(d, Symbol::Capacitor, 70, top, 150, top);
   wire(d, 150, top, ax, top);
   node(d, ax, top);
   // the first diode clamps the negative half-wave to ground
@@ -291,17 +297,17 @@ Drawing floatingDoubler() {
   wire(d, xx, plus, out - 5, plus);
   wire(d, xx, minus, out - 5, minus);
   // the input between the diodes and the middle of the capacitors
-  d.symbol(Symbol::Generator, xx, mid, cx, mid);
+  part(d, Symbol::Generator, xx, mid, cx, mid);
   d.text((xx + cx) / 2 - 12, mid + 28, "A C");
   node(d, cx, plus);
   node(d, cx, minus);
   wire(d, cx, plus, cx, 60);
-  d.symbol(Symbol::Capacitor, cx, 60, cx, 110);
+  part(d, Symbol::Capacitor, cx, 60, cx, 110);
   d.text(cx + 10, 68, "+");
   wire(d, cx, 110, cx, mid);
   node(d, cx, mid);
   wire(d, cx, mid, cx, 150);
-  d.symbol(Symbol::Capacitor, cx, 150, cx, 200);
+  part(d, Symbol::Capacitor, cx, 150, cx, 200);
   d.text(cx + 10, 158, "+");
   wire(d, cx, 200, cx, minus);
   terminal(d, out, plus);
