@@ -2,5 +2,15 @@
 #include "calculators/families.h"
 
 #define SUPPLIES_WINDOWS(X) \
+  X(frmreszener) \
+  X(frmled) \
+  X(frm78xx) \
+  X(frm78xxbis) \
+  X(frmlm317) \
+  X(frmlm317variab) \
+  X(frmlm317correntecost) \
+  X(frmripple) \
+  X(frmduplicatori) \
+  X(frmtrasformatori) \
 
 VM_FAMILY(addSupplies, SUPPLIES_WINDOWS)

@@ -115,6 +115,17 @@ const std::map<std::string, std::vector<std::string>> kSteps = {
     {"frmfuoco", {"txtdiametro=120", "txtprofondita=18", "click:cmdcalcola"}},
     {"frmantennamoxon", {"txtfrequenza=28.5", "txtdiametro=2", "click:cmdcalcola", "dump", "txtfrequenza=7.05",
                          "click:cmdcalcola"}},
+    {"frmreszener", {"txtVcc=13.8", "txtvz=5.1", "txtma=33", "click:cmdcalcola", "dump", "click:Option1:2",
+                     "txtVcc=24", "txtvz=12", "txtma=100", "click:cmdcalcola"}},
+    {"frmled", {"txttensione=12", "dump", "click:Option1:4", "txttensione=100000"}},
+    {"frm78xx", {"txtvu=9", "click:cmdcalcola", "dump", "click:Option1:5", "txtvu=30", "click:cmdcalcola"}},
+    {"frm78xxbis", {"click:Option1:5", "txtvu=30", "click:cmdcalcola"}},
+    {"frmlm317", {"txtvu=13.8", "click:cmdcalcola"}},
+    {"frmlm317variab", {"txtvumax=13.8", "txtvumin=3.3", "click:cmdcalcola"}},
+    {"frmlm317correntecost", {"txtcorrente=0.5", "click:cmdcalcola"}},
+    {"frmripple", {"txtvolt=12.34", "txtcorrente=10", "click:cmdcalcola"}},
+    {"frmduplicatori", {"txtvolt=12", "txtassorbimento=100", "click:cmdcalcola"}},
+    {"frmtrasformatori", {"txtlunghezza=30", "txtaltezza=40", "txtvs=12", "click:cmdcalcola"}},
 };
 
 // "NAME", "NAME(I)" or "NAME:I" -> the control's id and the option or element.
