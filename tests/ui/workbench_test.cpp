@@ -32,9 +32,16 @@ struct Workbench : ::testing::Test {
   vm::ui::QtHost host;
 };
 
+// Shortcuts reach only the active window.
+bool activate(QWidget* w) {
+  w->activateWindow();
+  return QTest::qWaitForWindowActive(w);
+}
+
 TEST_F(Workbench, SearchOpensTheChosenCommandAsItsMenuWould) {
   MainWindow main(host);
   main.show();
+  ASSERT_TRUE(activate(&main));
   QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier);
   EXPECT_TRUE(main.searchField()->hasFocus() || QApplication::focusWidget() == main.searchField());
   QTest::keyClicks(main.searchField(), "decibel");
@@ -76,6 +83,7 @@ TEST_F(Workbench, CopyResultsPutsTheWindowOnTheClipboard) {
   QTest::keyClicks(w->widgetOf("txtdiametro"), "20");
   QTest::keyClicks(w->widgetOf("txtlunghezza"), "20");
   QTest::keyClick(w->widgetOf("txtlunghezza"), Qt::Key_Return);
+  ASSERT_TRUE(activate(w));
   QApplication::clipboard()->clear();
   QTest::keyClick(w->widgetOf("txtlunghezza"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   const QString copied = QApplication::clipboard()->text();
