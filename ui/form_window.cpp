@@ -431,7 +431,7 @@ void FormWindow::project() {
     }
     relayout = true;
     // what changed inside a frame reaches the outer layouts only when they measure anew
-    if (d.parent >= 0) relayoutNested_ = true;
+    if (d.parent >= 0) nestedChanged_.push_back(controls_[static_cast<std::size_t>(d.parent)].widget);
     // a text that does not wrap may ask for more width
     auto* label = qobject_cast<QLabel*>(controls_[static_cast<std::size_t>(id)].widget);
     widen = widen || !label || !label->wordWrap();
@@ -460,7 +460,7 @@ bool FormWindow::projectControl(int id) {
     w->setHidden(hide);
     c.hidden = hide;
     relayout = true;
-    if (d.kind == Kind::Frame && !hide) relayoutNested_ = true;
+    if (d.kind == Kind::Frame && !hide) nestedChanged_.push_back(w);
   }
   const bool ownEnabled = d.kind != Kind::Label && d.kind != Kind::Drawing && d.kind != Kind::Picture &&
                           d.kind != Kind::Options;
@@ -616,10 +616,18 @@ void FormWindow::fitSize(bool widen) {
   // the nested layouts measure the new texts only once activated; a frame
   // shown again, or one whose lines wrap anew, is measured afresh by the
   // layouts around it only once they forget what they knew of it
-  if (relayoutNested_) {
-    for (QGroupBox* frame : findChildren<QGroupBox*>()) frame->updateGeometry();
-    for (QLayout* nested : findChildren<QLayout*>()) nested->invalidate();
-    relayoutNested_ = false;
+  // (only the frames concerned and the layouts around them: a keystroke
+  // stays cheap)
+  if (!nestedChanged_.empty()) {
+    std::sort(nestedChanged_.begin(), nestedChanged_.end());
+    nestedChanged_.erase(std::unique(nestedChanged_.begin(), nestedChanged_.end()), nestedChanged_.end());
+    for (QWidget* frame : nestedChanged_)
+      for (QWidget* w = frame; w && w != this; w = w->parentWidget()) {
+        w->updateGeometry();
+        if (QLayout* l = w->layout()) l->invalidate();
+      }
+    if (QLayout* l = layout()) l->invalidate();
+    nestedChanged_.clear();
   }
   if (QLayout* l = layout()) l->activate();
   // a frame's own layout learns of its new texts only when it is activated

@@ -114,7 +114,7 @@ class FormWindow : public QDialog {
   Focus shownFocus_{-2, -2};
   QPointer<QScreen> home_;
   bool projecting_ = false;
-  bool relayoutNested_ = false;  // a frame was shown or changed: the layouts around it measure anew
+  std::vector<QWidget*> nestedChanged_;  // frames shown or changed: the layouts around them measure anew
   bool placed_ = false;
   bool centred_ = false;
   bool opened_ = false;  // shown once: the width is settled
