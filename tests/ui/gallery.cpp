@@ -96,6 +96,15 @@ const std::map<std::string, std::vector<std::string>> kSteps = {
     {"frmresradiazione", {"txtlunghezza=10", "txtfrequenza=7.1", "click:cmdcalcola"}},
     {"frmresradiazionestilo", {"txtlunghezza=5", "txtfrequenza=7.1", "click:cmdcalcola"}},
     {"frmridimensiona", {"txtoldf=7", "txtnewf=7.1", "click:cmdcalcola"}},
+    {"frmpolarizztransistor", {"txtbeta=100", "click:cmdcalcola"}},
+    {"frmoscill_preampl", {"txtwatt=1", "txtfrequenza=10", "click:cmdcalcola"}},
+    {"frmminifinale_antenna", {"dump", "txtfrequenza=7"}},
+    {"frmfinale_antenna", {"txtwatt=10", "txtfrequenza=14", "txtvceo=36", "txtcorrente=4", "click:cmdcalcola"}},
+    {"frmtrasm_lineare", {"txtwatt=10", "txtfrequenza=14", "click:cmdcalcola"}},
+    {"frmtrasfuscita", {"pick:cmbvalvole:9", "click:cmdcalcola"}},
+    {"frmimpanodica", {"txtvolt=250", "txtamp=48", "click:cmdcalcola"}},
+    {"frmadattimppassabasso", {"txtinput=3000", "txtfrequenza=7", "click:cmdcalcola"}},
+    {"frmimpedenzefiltro", {"txthenry=10", "txtcorrente=100", "click:cmdcalcola"}},
 };
 
 // "NAME", "NAME(I)" or "NAME:I" -> the control's id and the option or element.
