@@ -22,9 +22,9 @@ void transistor(Drawing& d, double x, double y) {
 
 // A vertical choke from (x, y) up to the supply at (x, top).
 void feed(Drawing& d, double x, double y, double top) {
-  d.line(x, y, x, y - 15, kPen);
-  d.symbol(Symbol::Inductor, x, y - 15, x, top + 20);
-  d.line(x, top + 20, x, top + kTerminal, kPen);
+  d.line(x, y, x, y - 5, kPen);
+  d.symbol(Symbol::Inductor, x, y - 5, x, top + 10);
+  d.line(x, top + 10, x, top + kTerminal, kPen);
   terminal(d, x, top);
 }
 
@@ -79,7 +79,7 @@ Drawing coupling(Source source, Load load) {
     d.line(70, ground - 15, 70, ground, kPen);
   } else if (source == Source::Coax) {
     d.symbol(Symbol::Coax, 10, rail, 120, rail);
-    d.line(70, rail + 12, 70, ground, kPen);
+    d.line(70, rail + 5, 70, ground, kPen);
   } else {
     d.line(15, 170, 50, 170, kPen);
     transistor(d, 50, 170);
@@ -109,7 +109,7 @@ Drawing coupling(Source source, Load load) {
     right = 460;
   } else {
     d.symbol(Symbol::Coax, 420, rail, 530, rail);
-    d.line(440, ground, 440, rail + 12, kPen);
+    d.line(440, ground, 440, rail + 5, kPen);
     right = 440;
   }
   d.line(70, ground, right, ground, kPen);

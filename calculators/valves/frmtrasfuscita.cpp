@@ -30,6 +30,9 @@ class TrasfUscita final : public CalculatorOf<TrasfUscita> {
  public:
   explicit TrasfUscita(FormBuilder& b) : CalculatorOf(b) {
     b.caption("VALVOLE FINALI  -  CALCOLO TRASFORMATORE D'USCITA ");
+    // wide enough for a result line beside the drawing; the window grows
+    // downward as its lines need
+    b.size(13500, 4000);
     b.frame("Frame1", "IMPEDENZA ALTOPARLANTE", [&] {
       b.options("Option1", {"IMPEDENZA 8 Ohm", "IMPEDENZA 4 Ohm"}).onClick([this](int i) { chooseSpeaker(i); });
     });
