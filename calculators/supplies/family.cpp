@@ -12,5 +12,10 @@
   X(frmripple) \
   X(frmduplicatori) \
   X(frmtrasformatori) \
+  X(frmpolarizztransistor) \
+  X(frmoscill_preampl) \
+  X(frmminifinale_antenna) \
+  X(frmfinale_antenna) \
+  X(frmtrasm_lineare) \
 
 VM_FAMILY(addSupplies, SUPPLIES_WINDOWS)

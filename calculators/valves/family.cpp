@@ -2,5 +2,9 @@
 #include "calculators/families.h"
 
 #define VALVES_WINDOWS(X) \
+  X(frmtrasfuscita) \
+  X(frmimpanodica) \
+  X(frmadattimppassabasso) \
+  X(frmimpedenzefiltro) \
 
 VM_FAMILY(addValves, VALVES_WINDOWS)

@@ -126,6 +126,15 @@ const std::map<std::string, std::vector<std::string>> kSteps = {
     {"frmripple", {"txtvolt=12.34", "txtcorrente=10", "click:cmdcalcola"}},
     {"frmduplicatori", {"txtvolt=12", "txtassorbimento=100", "click:cmdcalcola"}},
     {"frmtrasformatori", {"txtlunghezza=30", "txtaltezza=40", "txtvs=12", "click:cmdcalcola"}},
+    {"frmpolarizztransistor", {"txtbeta=100", "click:cmdcalcola"}},
+    {"frmoscill_preampl", {"txtwatt=1", "txtfrequenza=10", "click:cmdcalcola"}},
+    {"frmminifinale_antenna", {"dump", "txtfrequenza=7"}},
+    {"frmfinale_antenna", {"txtwatt=10", "txtfrequenza=14", "txtvceo=36", "txtcorrente=4", "click:cmdcalcola"}},
+    {"frmtrasm_lineare", {"txtwatt=10", "txtfrequenza=14", "click:cmdcalcola"}},
+    {"frmtrasfuscita", {"pick:cmbvalvole:9", "click:cmdcalcola"}},
+    {"frmimpanodica", {"txtvolt=250", "txtamp=48", "click:cmdcalcola"}},
+    {"frmadattimppassabasso", {"txtinput=3000", "txtfrequenza=7", "click:cmdcalcola"}},
+    {"frmimpedenzefiltro", {"txthenry=10", "txtcorrente=100", "click:cmdcalcola"}},
 };
 
 // "NAME", "NAME(I)" or "NAME:I" -> the control's id and the option or element.
