@@ -621,25 +621,33 @@ void FormWindow::fitSize(bool widen) {
   if (!nestedChanged_.empty()) {
     std::sort(nestedChanged_.begin(), nestedChanged_.end());
     nestedChanged_.erase(std::unique(nestedChanged_.begin(), nestedChanged_.end()), nestedChanged_.end());
-    for (QWidget* frame : nestedChanged_)
+    bool grew = false;
+    for (QWidget* frame : nestedChanged_) {
+      // a frame that still needs the height it had leaves the layouts around it alone
+      if (QLayout* own = frame->layout()) own->activate();
+      const int need = frame->hasHeightForWidth() ? frame->heightForWidth(frame->width()) : frame->sizeHint().height();
+      int& had = frameHeights_[frame];
+      if (need == had) continue;
+      had = need;
+      grew = true;
       for (QWidget* w = frame; w && w != this; w = w->parentWidget()) {
         w->updateGeometry();
         if (QLayout* l = w->layout()) l->invalidate();
       }
-    if (QLayout* l = layout()) l->invalidate();
+    }
+    if (QLayout* l = layout(); l && grew) l->invalidate();
     nestedChanged_.clear();
   }
-  if (QLayout* l = layout()) l->activate();
   // a frame's own layout learns of its new texts only when it is activated
-  // itself: the window's layout then measures the frame again
+  // itself: the window's layout then measures the frames again, once
   bool frames = false;
   for (QGroupBox* g : findChildren<QGroupBox*>())
     if (g->layout() && g->isVisibleTo(this)) {
       g->layout()->activate();
       frames = true;
     }
-  if (QLayout* l = layout(); l && frames) {
-    l->invalidate();
+  if (QLayout* l = layout()) {
+    if (frames) l->invalidate();
     l->activate();
   }
   const QRect area = screenArea();

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -114,6 +115,7 @@ class FormWindow : public QDialog {
   Focus shownFocus_{-2, -2};
   QPointer<QScreen> home_;
   bool projecting_ = false;
+  std::map<QWidget*, int> frameHeights_;  // the height each frame needed when last measured
   std::vector<QWidget*> nestedChanged_;  // frames shown or changed: the layouts around them measure anew
   bool placed_ = false;
   bool centred_ = false;
