@@ -613,17 +613,16 @@ int FormWindow::captionWidthOnce() const {
 }
 
 void FormWindow::fitSize(bool widen) {
-  // the nested layouts measure the new texts only once activated; a frame
-  // shown again, or one whose lines wrap anew, is measured afresh by the
-  // layouts around it only once they forget what they knew of it
-  // (only the frames concerned and the layouts around them: a keystroke
-  // stays cheap)
+  // a frame whose texts changed, or one shown again, learns of its new
+  // lines only when its own layout is activated; the layouts around it then
+  // measure it afresh, but only when the height it needs has changed (a
+  // keystroke stays cheap)
+  bool grew = false;
   if (!nestedChanged_.empty()) {
     std::sort(nestedChanged_.begin(), nestedChanged_.end());
     nestedChanged_.erase(std::unique(nestedChanged_.begin(), nestedChanged_.end()), nestedChanged_.end());
-    bool grew = false;
     for (QWidget* frame : nestedChanged_) {
-      // a frame that still needs the height it had leaves the layouts around it alone
+      if (!frame->isVisibleTo(this)) continue;
       if (QLayout* own = frame->layout()) own->activate();
       const int need = frame->hasHeightForWidth() ? frame->heightForWidth(frame->width()) : frame->sizeHint().height();
       int& had = frameHeights_[frame];
@@ -635,19 +634,10 @@ void FormWindow::fitSize(bool widen) {
         if (QLayout* l = w->layout()) l->invalidate();
       }
     }
-    if (QLayout* l = layout(); l && grew) l->invalidate();
     nestedChanged_.clear();
   }
-  // a frame's own layout learns of its new texts only when it is activated
-  // itself: the window's layout then measures the frames again, once
-  bool frames = false;
-  for (QGroupBox* g : findChildren<QGroupBox*>())
-    if (g->layout() && g->isVisibleTo(this)) {
-      g->layout()->activate();
-      frames = true;
-    }
   if (QLayout* l = layout()) {
-    if (frames) l->invalidate();
+    if (grew) l->invalidate();
     l->activate();
   }
   const QRect area = screenArea();
