@@ -642,7 +642,10 @@ void FormWindow::fitSize(bool widen) {
   }
   const QRect area = screenArea();
   const QSize extra = frameExtra();
-  const int maxW = std::max(1, area.width() - extra.width());
+  // (at least thin borders beside it, whatever the frame is thought to be,
+  // so that a window as wide as the screen keeps its frame on it)
+  constexpr int kBorders = 8;
+  const int maxW = std::max(1, area.width() - std::max(extra.width(), kBorders));
   const int maxH = std::max(1, area.height() - extra.height());
   // the width is the one the window opened with (or the one it asked
   // for); results wrap inside it and the window grows downward

@@ -185,3 +185,19 @@ TEST_F(Places, AHintSitsJustBeforeTheButtonItPointsAt) {
 }
 
 }  // namespace
+
+namespace {
+
+struct Borders : Keys {};
+
+TEST_F(Borders, AWindowAsWideAsTheScreenLeavesRoomForItsSideBorders) {
+  // the regulator schematics would take more than the whole width
+  for (const char* form : {"frmlm317", "frmlm317variab", "frmpassabandakcostante"}) {
+    FormWindow* w = open(form);
+    ASSERT_NE(w, nullptr);
+    EXPECT_LE(w->width() + 8, w->screenArea().width()) << form;
+    w->form().close();
+  }
+}
+
+}  // namespace
