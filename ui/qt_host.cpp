@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPointer>
+#include <QTimer>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QWindow>
@@ -90,7 +92,17 @@ void QtHost::message(Form& form, const std::string& prompt, const std::string& t
 }
 
 void QtHost::open(Form& caller, const std::string& formName, OpenHow how, std::optional<std::pair<int, int>> at) {
-  openWindow(formName, how, at, windowOf(caller));
+  FormWindow* from = windowOf(caller);
+  if (from && !from->isVisible()) {
+    // asked while the caller is still loading: it opens once the caller is
+    // up, so that the window the user asked for comes first
+    QPointer<FormWindow> later(from);
+    QTimer::singleShot(0, from, [this, later, formName, how, at] {
+      if (later && later->form().isOpen()) openWindow(formName, how, at, later);
+    });
+    return;
+  }
+  openWindow(formName, how, at, from);
 }
 
 FormWindow* QtHost::openWindow(const std::string& formName, OpenHow how, std::optional<std::pair<int, int>> at,
@@ -111,7 +123,9 @@ FormWindow* QtHost::openWindow(const std::string& formName, OpenHow how, std::op
   form.changed = [w] { w->project(); };
   w->closedByUser = [] {};
   if (how == OpenHow::Modal) w->setWindowModality(Qt::ApplicationModal);
-  if (caller) {
+  // a window opened while its caller is still loading is not held above
+  // it: the caller opens over it, as the window the user asked for
+  if (caller && caller->window()->isVisible()) {
     w->winId();
     if (QWindow* parent = caller->window()->windowHandle()) w->windowHandle()->setTransientParent(parent);
   }
