@@ -98,7 +98,13 @@ void QtHost::open(Form& caller, const std::string& formName, OpenHow how, std::o
     // up, so that the window the user asked for comes first
     QPointer<FormWindow> later(from);
     QTimer::singleShot(0, from, [this, later, formName, how, at] {
-      if (later && later->form().isOpen()) openWindow(formName, how, at, later);
+      if (!later || !later->form().isOpen()) return;
+      openWindow(formName, how, at, later);
+      // the caller stays the active window, as the one the user asked for
+      if (later && later->isVisible() && how == OpenHow::Modeless) {
+        later->raise();
+        later->activateWindow();
+      }
     });
     return;
   }
