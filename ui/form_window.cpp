@@ -1,6 +1,8 @@
 #include "form_window.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QApplication>
 #include <QClipboard>
 #include <QButtonGroup>
@@ -75,7 +77,6 @@ FormWindow::FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopT
   setObjectName(qs(form_->name()));
   setSizeGripEnabled(false);
   build();
-  buildActions();
   const auto& g = form_->geometry();
   if (g.width && g.height) stated_ = QSize(px(*g.width), px(*g.height));
   project();
@@ -87,19 +88,15 @@ FormWindow::~FormWindow() {
 
 int FormWindow::px(int twips) const { return pixelsOf(twips, screen()); }
 
-void FormWindow::buildActions() {
-  // what a user may do with any window, from its context menu
-  auto* copy = new QAction(QStringLiteral("Copia risultati"), this);
-  copy->setObjectName("actcopia");
+void FormWindow::contextMenuEvent(QContextMenuEvent* e) {
+  // what a user may do with any window; made when asked for, not at opening
+  QMenu menu(this);
+  QAction* copy = menu.addAction(QStringLiteral("Copia risultati"));
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  copy->setShortcutContext(Qt::WindowShortcut);
-  connect(copy, &QAction::triggered, this, [this] { copyResults(); });
-  addAction(copy);
-  auto* plot = new QAction(QStringLiteral("Grafico al variare di un dato..."), this);
-  plot->setObjectName("actgrafico");
-  connect(plot, &QAction::triggered, this, [this] { showSweepDialog(*form_, this); });
-  addAction(plot);
-  setContextMenuPolicy(Qt::ActionsContextMenu);
+  QAction* plot = menu.addAction(QStringLiteral("Grafico al variare di un dato..."));
+  QAction* chosen = menu.exec(e->globalPos());
+  if (chosen == copy) copyResults();
+  else if (chosen == plot) showSweepDialog(*form_, this);
 }
 
 void FormWindow::copyResults() { QGuiApplication::clipboard()->setText(qs(resultsText(*form_))); }
@@ -729,6 +726,11 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
   const auto mods = e->modifiers() & ~Qt::KeypadModifier;
   if (mods == Qt::NoModifier && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
     pressDefault();
+    e->accept();
+    return;
+  }
+  if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && e->key() == Qt::Key_C) {
+    copyResults();
     e->accept();
     return;
   }

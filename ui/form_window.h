@@ -74,6 +74,7 @@ class FormWindow : public QDialog {
   void closeEvent(QCloseEvent* e) override;
   void reject() override;
   void keyPressEvent(QKeyEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
   bool focusNextPrevChild(bool next) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -103,7 +104,6 @@ class FormWindow : public QDialog {
   QFont barFont() const;
   int optionOf(QObject* w, int* id) const;
   void showReadingHint(int id, QLineEdit* e);
-  void buildActions();
 
   std::unique_ptr<Form> form_;
   std::vector<Control> controls_;
