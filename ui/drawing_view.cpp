@@ -215,7 +215,9 @@ void DrawingView::placeLabels() {
   const double ox = t.x() + (t.width() - drawing_->width * k) / 2;
   const double oy = t.y() + (t.height() - drawing_->height * k) / 2;
   for (const auto& a : labels_) {
-    a.label->adjustSize();
+    // the size its text asks for (kept when it has not changed)
+    const QSize want = a.label->sizeHint().expandedTo(a.label->minimumSize()).boundedTo(a.label->maximumSize());
+    if (a.label->size() != want) a.label->resize(want);
     QSize sz = a.label->size();
     QPointF c(ox + a.x * k, oy + a.y * k);
     int left = int(std::lround(c.x() - sz.width() / 2.0));

@@ -64,8 +64,6 @@ void setColour(QWidget* w, QPalette::ColorRole role, Color c) {
   w->setPalette(pal);
 }
 
-const char* kId = "vmId";
-const char* kOption = "vmOption";
 
 }  // namespace
 
@@ -79,7 +77,9 @@ FormWindow::FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopT
   build();
   const auto& g = form_->geometry();
   if (g.width && g.height) stated_ = QSize(px(*g.width), px(*g.height));
-  project();
+  // a form not open yet is projected once it has loaded: measuring its
+  // declared state first would lay out texts that loading hides at once
+  if (form_->isOpen()) project();
 }
 
 FormWindow::~FormWindow() {
@@ -238,7 +238,6 @@ QWidget* FormWindow::make(int id) {
     case Kind::List: {
       auto* cb = new QComboBox(this);
       cb->setEditable(false);
-      cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
       connect(cb, &QComboBox::activated, this, [this, id](int i) { form_->choose(id, i); });
       w = cb;
       break;
@@ -288,7 +287,7 @@ QWidget* FormWindow::make(int id) {
       break;
     }
   }
-  w->setProperty(kId, id);
+  ids_[w] = {id, -1};
   w->setObjectName(qs(form_->qualifiedName(id)));
   QSizePolicy sp = w->sizePolicy();
   sp.setRetainSizeWhenHidden(!form_->belowFold(id));
@@ -300,8 +299,7 @@ QWidget* FormWindow::make(int id) {
 }
 
 void FormWindow::track(QWidget* w, int id, int option) {
-  w->setProperty(kId, id);
-  w->setProperty(kOption, option);
+  ids_[w] = {id, option};
   w->installEventFilter(this);
 }
 
@@ -531,6 +529,10 @@ bool FormWindow::projectControl(int id) {
     case Kind::List: {
       auto* cb = static_cast<QComboBox*>(w);
       if (st.entries != was.entries) {
+        // sized by its entries when first shown; entries that change later
+        // resize it too (asked only then: it makes the list's popup at once)
+        if (opened_ && cb->sizeAdjustPolicy() != QComboBox::AdjustToContents)
+          cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         cb->clear();
         for (const auto& e : st.entries) cb->addItem(qs(e));
         was.entries = st.entries;
@@ -609,6 +611,17 @@ int FormWindow::captionWidthOnce() const {
   return caption_;
 }
 
+int FormWindow::hintWidth() const {
+  // the width the contents ask for, without laying out their wrapped lines
+  // at that width (as the whole size hint does): they are laid out once, at
+  // the width the window takes
+  QLayout* l = layout();
+  if (!l) return sizeHint().width();
+  ensurePolished();
+  const QMargins m = contentsMargins();
+  return l->sizeHint().width() + m.left() + m.right();
+}
+
 void FormWindow::fitSize(bool widen) {
   // a frame whose texts changed, or one shown again, learns of its new
   // lines only when its own layout is activated; the layouts around it then
@@ -635,7 +648,9 @@ void FormWindow::fitSize(bool widen) {
   }
   if (QLayout* l = layout()) {
     if (grew) l->invalidate();
-    l->activate();
+    // a window not shown yet is measured without being laid out: it is laid
+    // out once, at its final size, when it is shown
+    if (isVisible()) l->activate();
   }
   const QRect area = screenArea();
   const QSize extra = frameExtra();
@@ -647,7 +662,7 @@ void FormWindow::fitSize(bool widen) {
   // the width is the one the window opened with (or the one it asked
   // for); results wrap inside it and the window grows downward
   if (width_ <= 0 || !opened_)
-    width_ = std::max({sizeHint().width(), stated_.width(), captionWidthOnce()});
+    width_ = std::max({hintWidth(), stated_.width(), captionWidthOnce()});
   const int w = std::min(widen ? std::max(width_, minimumSizeHint().width()) : std::max(width_, width()), maxW);
   int h = hasHeightForWidth() ? heightForWidth(w) : -1;
   if (h < 0) h = sizeHint().height();
@@ -771,13 +786,16 @@ bool FormWindow::focusNextPrevChild(bool next) {
 }
 
 int FormWindow::optionOf(QObject* w, int* id) const {
-  const QVariant v = w->property(kId);
-  *id = v.isValid() ? v.toInt() : -1;
-  const QVariant o = w->property(kOption);
-  return o.isValid() ? o.toInt() : -1;
+  const auto it = ids_.find(w);
+  *id = it != ids_.end() ? it->second.first : -1;
+  return it != ids_.end() ? it->second.second : -1;
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+  // most events (paints, moves, polish) are none of the filter's business
+  const auto type = e->type();
+  if (type != QEvent::FocusIn && type != QEvent::KeyPress && type != QEvent::MouseButtonRelease)
+    return QDialog::eventFilter(watched, e);
   int id = -1;
   const int option = optionOf(watched, &id);
   if (id < 0 || id >= form_->count()) return QDialog::eventFilter(watched, e);

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/form.h"
@@ -95,6 +96,7 @@ class FormWindow : public QDialog {
   void projectFocus();
   // widen: a text that does not wrap changed, and may need more width
   void fitSize(bool widen);
+  int hintWidth() const;
   void keepOnScreen(QPoint pos);
   QSize frameExtra() const;
   // The title bar's measures, taken once: asking the desktop for its title
@@ -109,6 +111,7 @@ class FormWindow : public QDialog {
   std::vector<Control> controls_;
   std::vector<DrawingView*> drawings_;
   std::vector<QLabel*> hints_;  // by control, made when first needed
+  std::unordered_map<const QObject*, std::pair<int, int>> ids_;  // each widget's control and option (-1: none)
   QSize stated_;
   QSize grown_;
   int width_ = 0;  // the width the window opened with, or the one it set itself
