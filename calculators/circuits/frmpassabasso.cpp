@@ -1,83 +1,36 @@
-// Low-pass L-C filter section for radio frequencies, pi or T, from the
-// cut-off frequency and the terminating impedance. The user first clicks
-// the section wanted; the other one then disappears.
-#include <tuple>
-
-#include "framework/registry.h"
-#include "filter_drawings.h"
+// Low-pass L-C filter section for radio frequencies: coils along the line,
+// capacitors across it.
+#include "lc_section.h"
 
 namespace vm {
 namespace {
 
-class PassaBasso final : public CalculatorOf<PassaBasso> {
+constexpr circuit::LcSectionTexts kTexts{
+    .caption = "FILTRI PASSA BASSO",
+    .series = Symbol::Inductor,
+    .shunt = Symbol::Capacitor,
+    .piTitle = "filtro a PI- GRECO",
+    .tTitle = "filtro a T",
+    .frequency = "FREQUENZA DI TAGLIO IN MHz :",
+    .impedance = "IMPEDENZA (di solito = 50 ohm)",
+    .note = "L'attenuazione teorica è di 18 dB x ottava.Qualora l'attenuazione di una singola cella non "
+            "fosse sufficiente, occorrerà collegare in serie due o più celle.",
+    .close = "E S C I",
+    .closePicture = false,
+};
+
+class PassaBasso final : public circuit::LcSectionWindow<PassaBasso> {
  public:
-  explicit PassaBasso(FormBuilder& b) : CalculatorOf(b) {
-    b.caption("FILTRI PASSA BASSO");
-    using circuit::Element;
-    // pi: a series coil between two shunt capacitors
-    pi_ = b.drawing("Image1", circuit::ladder({circuit::shuntArm({Element{Symbol::Capacitor, ""}}),
-                                                circuit::seriesArm({Element{Symbol::Inductor, ""}}),
-                                                circuit::shuntArm({Element{Symbol::Capacitor, ""}})}))
-              .tooltip("clicca su di me")
-              .onClick([this] { choose(true); });
-    piTitle_ = b.label("lblpigreco", "filtro a PI- GRECO").tooltip("clicca sul circuito");
-    // T: two series coils with a shunt capacitor between them
-    t_ = b.drawing("Image2", circuit::ladder({circuit::seriesArm({Element{Symbol::Inductor, ""}}),
-                                               circuit::shuntArm({Element{Symbol::Capacitor, ""}}),
-                                               circuit::seriesArm({Element{Symbol::Inductor, ""}})}))
-             .tooltip("clicca su di me")
-             .onClick([this] { choose(false); });
-    tTitle_ = b.label("lblT", "filtro a T").tooltip("clicca sul circuito");
-    instruction_ = b.label("lblistruzione", "PER I CALCOLI CLICCA SUL TIPO DI FILTRO PRESCELTO");
-    std::tie(f_, fLabel_) =
-        b.input("txtfrequenza").hidden().label("lblfrequenza", "FREQUENZA DI TAGLIO IN MHz :").handles();
-    std::tie(z_, zLabel_) =
-        b.input("txtimpedenza").text("50").hidden().label("lblimpedenza", "IMPEDENZA (di solito = 50 ohm)").handles();
-    inductance_ = b.result("lblinduttanza").hidden();
-    capacitance_ = b.result("lblcapacità").hidden();
-    note_ = b.label("lblnota",
-                    "L'attenuazione teorica è di 18 dB x ottava.Qualora l'attenuazione di una singola cella non "
-                    "fosse sufficiente, occorrerà collegare in serie due o più celle.")
-                .hidden();
-    compute_ = b.computeButton("cmdcalcola", "CALCOLA").hidden().onClick([this] { compute(); });
-    coils_ = b.button("cmdbobine", "DATI COSTRUZIONE BOBINE").hidden().onClick([this] {
-      openBeside("frmbobine", {.selfLeft = 180, .selfTop = 180, .left = 4100, .top = 2800});
-    });
-    b.closeButton("cmdesci", "E S C I");
-    hide({fLabel_, zLabel_});
-  }
+  explicit PassaBasso(FormBuilder& b) : LcSectionWindow(b, kTexts) {}
 
- private:
-  // Once a section is chosen the other picture is gone until the window is
-  // opened again.
-  void choose(bool pi) {
-    setVisible(pi_, pi);
-    setVisible(t_, !pi);
-    setVisible(piTitle_, pi);
-    setVisible(tTitle_, !pi);
-    hide(instruction_);
-    show({fLabel_, zLabel_, f_, z_, compute_, coils_});
-    setTooltip(pi ? Ctl(pi_) : Ctl(t_), "");
-    focus(f_);
-  }
-
-  void compute() {
-    const double f = number(f_), z = number(z_);
-    if (!productTest({z, f}, Product::Zero, f_)) return;
-    const bool pi = form().state(pi_.id).visible;
+  circuit::LcSectionAnswer solve(bool pi, double f, double z) const {
     const double l = pi ? 0.318 * z / f : 0.159 * z / f;
     const double c = pi ? 159000 / (z * f) : 318000 / (z * f);
     // the capacitance is rounded to tenths and held in single precision
     const float shownC = single(roundPattern(c, "#,##0.#"));
-    setText(inductance_, "INDUTTANZA in microHENRY di L : " + pattern(l, "#,##0.##"));
-    setText(capacitance_, "CAPACITA' in picoFARAD di C : " + general(shownC));
-    show({inductance_, capacitance_, note_});
+    return {"INDUTTANZA in microHENRY di L : " + pattern(l, "#,##0.##"),
+            "CAPACITA' in picoFARAD di C : " + general(shownC)};
   }
-
-  Art pi_, t_;
-  Label piTitle_, tTitle_, instruction_, fLabel_, zLabel_, inductance_, capacitance_, note_;
-  Input f_, z_;
-  Button compute_, coils_;
 };
 
 }  // namespace
