@@ -1,54 +1,12 @@
-// The minimum-loss L pad in balanced form: the series resistor is split in
-// two equal halves, one in each line.
-#include <cmath>
-
-#include "framework/registry.h"
-#include "pad_drawings.h"
+// The minimum-loss L pad in balanced form.
+#include "pad_windows.h"
 
 namespace vm {
 namespace {
 
-class RetiAdLBilanciata final : public CalculatorOf<RetiAdLBilanciata> {
+class RetiAdLBilanciata final : public pads::LPadWindow<RetiAdLBilanciata> {
  public:
-  explicit RetiAdLBilanciata(FormBuilder& b) : CalculatorOf(b) {
-    b.caption("RETI AD ELLE   BILANCIATE");
-    const std::string data = "inserire i dati";
-    b.text("La rete a L è la più semplice rete idonea ad adattare due impedenze diverse ");
-    b.text("L'IMPEDENZA D' INGRESSO DEVE ESSERE MAGGIORE DELL'IMPEDENZA D' USCITA");
-    rh_ = b.input("txtRH").tooltip(data).label("lblZI", "IMPEDENZA D' INGRESSO in OHM");
-    rl_ = b.input("txtRL").tooltip(data).label("lblZo", "IMPEDENZA D' USCITA in OHM");
-    b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
-    b.closeButton("cmdesci", "E S C I");
-    Art drw = b.drawing("drwrete", pads::lNetwork(true));
-    r1_ = b.result("lblR1", "R1").at(drw, "R1");
-    r1a_ = b.result("lblR1a", "R1").at(drw, "R1a");
-    r2_ = b.result("lblR2", "R2").at(drw, "R2");
-    b.text("lato impedenza maggiore").at(drw, "high");
-    b.text("lato impedenza minore").at(drw, "low");
-    perdita_ = b.result("lblperdita");
-  }
-
- private:
-  void compute() {
-    const double rh = number(rh_), rl = number(rl_);
-    if (!productTest({rh, rl}, Product::NotPositive, rh_)) return;
-    if (rh <= rl) {
-      warn("L'impedenza IN deve essere maggiore dell'impedenza OUT", "messaggio di errore", rh_);
-      return;
-    }
-    const double r1 = std::sqrt(rh * (rh - rl));
-    const double r2 = std::sqrt(rh * rl * rl / (rh - rl));
-    // the loss is that of the whole network, with the full shunt
-    const float loss = single(roundFixed(10 * (std::log((rh / rl) * std::pow((r2 + rl) / r2, 2)) / std::log(10.0)), 2));
-    const std::string half = fixed(r1 / 2, 1);
-    setText(r1_, half);
-    setText(r1a_, half);
-    setText(r2_, fixed(r2, 1));
-    setText(perdita_, "L'ATTENUAZIONE E' " + general(loss) + " dB");
-  }
-
-  Input rh_, rl_;
-  Label r1_, r1a_, r2_, perdita_;
+  explicit RetiAdLBilanciata(FormBuilder& b) : LPadWindow(b, "RETI AD ELLE   BILANCIATE", true) {}
 };
 
 }  // namespace
