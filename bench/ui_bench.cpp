@@ -1,7 +1,8 @@
 // The windows side by side with hand-built dialogs of the same widgets,
 // offscreen: one keystroke to the repainted window, and opening a window to
 // its first paint. Prints each pair and the ratio of the two.
-//   velmorante-ui-bench [--benchmark_filter=...]
+//   velmorante-ui-bench [--benchmark_filter=...] [--benchmark_repetitions=N]
+// With repetitions the ratios are those of the medians.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -99,7 +100,14 @@ class Ratios : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const auto& r : runs) times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+    // with repetitions, each side's median stands for it (a busy moment of
+    // the machine moves one repetition, not the median)
+    for (const auto& r : runs) {
+      if (r.run_type == Run::RT_Iteration && !r.report_big_o && r.repetitions <= 1)
+        times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+      else if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+        times_[r.run_name.str()] = r.GetAdjustedRealTime();
+    }
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
