@@ -3,9 +3,14 @@
 // the Italian number format, every message with the input that gets the focus.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "calculators/passives/tpi_pads.h"
+#include "support/harness.h"
 #include "support/rows.h"
 
 namespace vm::test {
@@ -337,6 +342,51 @@ TEST(PassivesPads, InputResistanceIsZi) {
     EXPECT_NEAR(p.r2t + par(p.r3t, p.r1t + c.zi), c.zo, 0.02 * (1 + c.zo / 100));
   }
   EXPECT_NEAR(pads::minimumLoss(75, 50), 5.7195, 1e-4);
+}
+
+// A balanced pad is its unbalanced twin with each series arm split in two:
+// both halves read alike, and the shunt arms and the loss are the twin's.
+TEST(PassivesPads, BalancedPadsHalveTheSeriesArmsOfTheirTwins) {
+  // a value as the window shows it, in the Italian format
+  const auto value = [](std::string s) {
+    EXPECT_FALSE(s.empty()) << "no value shown";
+    if (s.empty()) return 0.0;
+    std::erase(s, '.');
+    std::replace(s.begin(), s.end(), ',', '.');
+    return std::stod(s);
+  };
+  struct Case {
+    const char *zi, *zo, *db;
+  };
+  for (const Case c : {Case{"50", "50", "3"}, Case{"75", "50", "6"}, Case{"600", "50", "20"}, Case{"300", "75", "40"},
+                       Case{"50.5", "50", "1.5"}, Case{"1e3", "1", "60"}}) {
+    SCOPED_TRACE(std::string(c.zi) + " " + c.zo + " " + c.db);
+    auto design = [&](const char* form) {
+      auto w = std::make_unique<test::Window>(form);
+      w->type("txtZI", c.zi).type("txtZO", c.zo).type("txtLD", c.db).click("cmdcalcola");
+      return w;
+    };
+    const auto single = design("frmretiaTePgreco");
+    const auto both = design("frmretiaTePgrecobilanciate");
+    EXPECT_EQ(both->text("lblR1T"), both->text("lblR1Ta"));
+    EXPECT_EQ(both->text("lblR2T"), both->text("lblR2Ta"));
+    EXPECT_EQ(both->text("lblR3P"), both->text("lblR3Pa"));
+    for (const char* same : {"lblR3T", "lblR1P", "lblR2P", "lblperdita"}) EXPECT_EQ(both->text(same), single->text(same));
+    // a half is half the twin's arm (the twin rounds its arm, the half may show one more decimal)
+    const double whole = value(single->text("lblR1T"));
+    EXPECT_NEAR(value(both->text("lblR1T")), whole / 2, 0.01 + whole * 1e-6);
+  }
+  for (const auto& [rh, rl] : std::vector<std::pair<const char*, const char*>>{
+           {"600", "50"}, {"75", "50"}, {"1e4", "0.3"}, {"300", "299.9"}}) {
+    SCOPED_TRACE(std::string(rh) + " " + rl);
+    test::Window single("frmretiadL"), both("frmretiadLbilanciata");
+    for (test::Window* w : {&single, &both}) w->type("txtRH", rh).type("txtRL", rl).click("cmdcalcola");
+    EXPECT_EQ(both.text("lblR1"), both.text("lblR1a"));
+    EXPECT_EQ(both.text("lblR2"), single.text("lblR2"));
+    EXPECT_EQ(both.text("lblperdita"), single.text("lblperdita"));
+    const double whole = value(single.text("lblR1"));
+    EXPECT_NEAR(value(both.text("lblR1")), whole / 2, 0.051 + whole * 1e-6);
+  }
 }
 
 // ------------------------------------------------------------ capacitors

@@ -32,6 +32,7 @@ class Growing final : public CalculatorOf<Growing> {
       form().setEntries(list_.id, {"corta", "una voce molto, molto piu' lunga delle altre"});
       setText(value_, "12345,678 µH");
     });
+    b.button("cmdcorta", "CORTA").onClick([this] { setText(value_, "2"); });
     b.onLoad([this] {
       form().setEntries(list_.id, {"a", "b"});
       setText(value_, "1");
@@ -86,6 +87,19 @@ TEST_F(GrowingTexts, AValueOnADrawingTakesTheWidthOfItsNewTextInsideTheDrawing) 
   EXPECT_EQ(l->text(), QStringLiteral("12345,678 µH"));
   EXPECT_GE(l->width(), l->sizeHint().width());
   EXPECT_TRUE(l->parentWidget()->rect().contains(l->geometry()));
+}
+
+TEST_F(GrowingTexts, AValueOnADrawingShrinksBackAroundItsMarkWhenItsTextGetsShorter) {
+  auto* l = qobject_cast<QLabel*>(w->widgetOf("lblvalore"));
+  ASSERT_NE(l, nullptr);
+  const QSize first = l->size();
+  const QPoint centre = l->geometry().center();
+  press("cmdlunghe");
+  ASSERT_GT(l->width(), first.width());
+  press("cmdcorta");
+  EXPECT_EQ(l->size(), first);
+  // it stays centred on its mark, to the pixel
+  EXPECT_LE((l->geometry().center() - centre).manhattanLength(), 1);
 }
 
 TEST_F(GrowingTexts, ANoteHiddenWhileLoadingNeverShowsAndTheWindowKeepsItsRoom) {
