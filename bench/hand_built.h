@@ -1,6 +1,8 @@
 #pragma once
 // The reference of the window benchmarks: a dialog built by hand with the
-// same widgets as a Calculator's window, driving the same model, and
+// same widgets as a Calculator's window, set as the window sets them (frame
+// contents inside their frames, hidden controls keeping their room, its
+// colours, its focus and the focus mark), driving the same model, and
 // updating after each event only the widgets whose text or visibility
 // differ, as a careful hand-written dialog would.
 #include <QComboBox>
