@@ -5,7 +5,9 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <stdexcept>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -154,6 +156,8 @@ class Ref {
   }
   int id() const { return id_; }
   Ref& tooltip(std::string t);
+  // A tooltip of option `option`'s own (options only); the others show the group's.
+  Ref& optionTooltip(int option, std::string t);
   Ref& hidden();
   Ref& disabled();
   Ref& text(std::string t);
@@ -255,6 +259,16 @@ class FormBuilder {
 template <class H>
 Ref<H>& Ref<H>::tooltip(std::string t) {
   b_->state(id_).tooltip = std::move(t);
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::optionTooltip(int option, std::string t) {
+  static_assert(std::is_same_v<H, Options>, "only options have tooltips of their own");
+  auto& st = b_->state(id_);
+  const int i = option - b_->def(id_).firstIndex;
+  if (i < 0 || i >= static_cast<int>(st.captions.size())) throw std::logic_error("no such option");
+  st.optionTooltips.resize(st.captions.size());
+  st.optionTooltips[static_cast<std::size_t>(i)] = std::move(t);
   return *this;
 }
 template <class H>

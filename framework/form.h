@@ -55,6 +55,7 @@ struct ControlState {
   bool enabled = true;
   std::vector<std::string> captions;   // options: one caption per option
   std::vector<Color> captionColors;    // options: caption colours
+  std::vector<std::string> optionTooltips;  // options: an option's own tooltip (empty: the group's)
   int selected = -1;                   // options: the selected index, -1 for none
   std::vector<std::string> entries;    // lists
   int listIndex = -1;                  // lists: the chosen entry, -1 for none

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -144,6 +145,22 @@ TEST_F(Windows, ReopeningBringsBackTheOpenWindowWithItsContents) {
   EXPECT_EQ(host.window("frmbobine"), nullptr);
   FormWindow* again = host.openWindow("frmbobine", OpenHow::Modeless);
   EXPECT_EQ(widget<QLineEdit>(again, "txtinput")->text(), "");
+}
+
+TEST_F(Windows, OptionsWithTooltipsOfTheirOwnShowThemAndTheOthersLeaveTheirsToTheFrame) {
+  FormWindow* w = host.openWindow("frmERP", OpenHow::Modeless);
+  ASSERT_NE(w, nullptr);
+  const QString own = QStringLiteral("IMPEDENZE DIVERSE DEVONO ESSERE ADATTATE");
+  for (int i = 0; i < 5; ++i) {
+    QWidget* r = w->widgetOf("Option1", i);
+    ASSERT_NE(r, nullptr) << i;
+    EXPECT_EQ(r->toolTip(), i == 2 || i == 4 ? own : QString()) << i;
+  }
+  EXPECT_EQ(widget<QGroupBox>(w, "Frame1")->toolTip(), QStringLiteral("NATURALMENTE IMPEDENZE DIVERSE DEVONO ESSERE ADATTATE"));
+  // choosing another cable leaves every tooltip where it was
+  QTest::mouseClick(w->widgetOf("Option1", 3), Qt::LeftButton);
+  EXPECT_EQ(w->widgetOf("Option1", 4)->toolTip(), own);
+  EXPECT_TRUE(w->widgetOf("Option1", 3)->toolTip().isEmpty());
 }
 
 TEST_F(Windows, AButtonTooLongForOneLineShowsItsWordsOnAFewLinesAndStaysWhole) {

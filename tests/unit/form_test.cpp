@@ -321,3 +321,39 @@ TEST(Fold, ControlsBelowTheDesignHeightShowOnlyWhileTheWindowIsTaller) {
 
 }  // namespace
 }  // namespace vm
+
+namespace vm {
+namespace {
+
+// Options from 1 to 3, the second with a tooltip of its own.
+class OwnTips final : public CalculatorOf<OwnTips> {
+ public:
+  explicit OwnTips(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("PROVA");
+    b.options("Option1", {"a", "b", "c"}, 1).tooltip("del gruppo").optionTooltip(2, "della seconda");
+  }
+};
+
+class TipOfNoOption final : public CalculatorOf<TipOfNoOption> {
+ public:
+  explicit TipOfNoOption(FormBuilder& b) : CalculatorOf(b) {
+    b.options("Option1", {"a", "b"}).optionTooltip(2, "fuori");
+  }
+};
+
+TEST(OptionTooltips, AnOptionsOwnTooltipIsKeptByItsIndexBesideTheGroups) {
+  auto f = build<OwnTips>("frmprova");
+  const auto& st = f->state(f->find("Option1"));
+  EXPECT_EQ(st.tooltip, "del gruppo");
+  ASSERT_EQ(st.optionTooltips.size(), 3u);
+  EXPECT_EQ(st.optionTooltips[0], "");
+  EXPECT_EQ(st.optionTooltips[1], "della seconda");
+  EXPECT_EQ(st.optionTooltips[2], "");
+}
+
+TEST(OptionTooltips, ATooltipForAnOptionTheGroupDoesNotHaveIsAProgrammingError) {
+  EXPECT_THROW(build<TipOfNoOption>("frmprova"), std::logic_error);
+}
+
+}  // namespace
+}  // namespace vm
