@@ -67,9 +67,10 @@ class FinaleAntenna final : public CalculatorOf<FinaleAntenna> {
     }
     // no current divides by zero: the failure guard refuses it
     r_ = vceo_value_ / i_;
-    x0_ = 1e6 / (6.28 * f_ * b_);
-    rs_ = r_ / (1 + (r_ / x0_) * (r_ / x0_));
-    xs_ = rs_ * r_ / x0_;
+    const stages::SeriesOutput out = stages::seriesOutput(r_, b_, f_);
+    x0_ = out.x0;
+    rs_ = out.r;
+    xs_ = out.x;
     ra_ = 60 * rs_;
     if (ra_ < 53) {
       warn("VALORE NON VALIDO", kTitle, watt_);

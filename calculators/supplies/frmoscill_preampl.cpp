@@ -73,9 +73,10 @@ class OscillPreampl final : public CalculatorOf<OscillPreampl> {
       a_ = row.a;
       b_ = row.b;
     }
-    x0_ = 1e6 / (6.28 * f_ * b_);
-    r_ = a_ / (1 + (a_ / x0_) * (a_ / x0_));
-    xs_ = r_ * a_ / x0_;
+    const stages::SeriesOutput out = stages::seriesOutput(a_, b_, f_);
+    x0_ = out.x0;
+    r_ = out.r;
+    xs_ = out.x;
     xl_ = xs_ + 3 * r_;
     l_ = xl_ / (6.28 * f_);
     // a powerful transistor at a low frequency leaves Q without a real

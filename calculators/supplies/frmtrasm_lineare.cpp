@@ -79,9 +79,10 @@ class TrasmLineare final : public CalculatorOf<TrasmLineare> {
         setText(watt_, "");
       }
     }
-    x0_ = 1e6 / (6.28 * f_ * b_);
-    r_ = a_ / (1 + (a_ / x0_) * (a_ / x0_));
-    xs_ = r_ * a_ / x0_;
+    const stages::SeriesOutput out = stages::seriesOutput(a_, b_, f_);
+    x0_ = out.x0;
+    r_ = out.r;
+    xs_ = out.x;
     xl_ = xs_ + 5 * r_;
     l_ = xl_ / (6.28 * f_);
     q_ = std::sqrt(60 * r_ / 52 - 1);

@@ -27,4 +27,18 @@ inline const PowerRow& lookUp(std::span<const PowerRow> rows, double w) {
   return *top;
 }
 
+// A transistor's output, resistance `a` (ohms) in parallel with `b`
+// picofarad, seen at `f` MHz as a resistance in series with a reactance.
+struct SeriesOutput {
+  double x0;  // the reactance of the output capacitance
+  double r;   // the series resistance
+  double x;   // the series reactance
+};
+
+inline SeriesOutput seriesOutput(double a, double b, double f) {
+  const double x0 = 1e6 / (6.28 * f * b);
+  const double r = a / (1 + (a / x0) * (a / x0));
+  return {x0, r, r * a / x0};
+}
+
 }  // namespace vm::stages
