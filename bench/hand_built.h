@@ -28,10 +28,7 @@ namespace vm::bench {
 
 // A colour of its own, as the window shows it (none: the style's).
 inline void paint(QWidget* w, QPalette::ColorRole role, Color c) {
-  if (c == kDefaultColor) return;
-  QPalette pal = w->palette();
-  pal.setColor(role, ui::colourOf(c));
-  w->setPalette(pal);
+  if (c != kDefaultColor) ui::setColour(w, role, c);
 }
 
 class HandBuilt : public QDialog {

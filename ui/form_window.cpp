@@ -57,13 +57,6 @@ QString buttonLines(const QString& t, const QFontMetrics& fm) {
   return out.join(QLatin1Char('\n'));
 }
 
-void setColour(QWidget* w, QPalette::ColorRole role, Color c) {
-  QPalette pal = w->palette();
-  const QPalette base = QApplication::palette(w);
-  pal.setColor(role, c == kDefaultColor ? base.color(role) : colourOf(c));
-  w->setPalette(pal);
-}
-
 
 }  // namespace
 

@@ -1,9 +1,11 @@
 #include "qt_util.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace vm::ui {
@@ -46,5 +48,12 @@ int captionWidthIn(const QString& title, const QFont& barFont) {
 int titleBarHeight(const QFont& windowFont) { return titleBarHeightIn(titleBarFont(windowFont)); }
 
 int titleBarHeightIn(const QFont& barFont) { return 2 * QFontMetrics(barFont).height(); }
+
+void setColour(QWidget* w, QPalette::ColorRole role, Color c) {
+  QPalette pal = w->palette();
+  const QPalette base = QApplication::palette(w);
+  pal.setColor(role, c == kDefaultColor ? base.color(role) : colourOf(c));
+  w->setPalette(pal);
+}
 
 }  // namespace vm::ui

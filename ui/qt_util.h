@@ -3,6 +3,7 @@
 // caption needs in a usual title bar.
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <string_view>
 
@@ -22,6 +23,10 @@ inline QString literal(std::string_view s) { return qs(s).replace('&', QStringLi
 inline QColor colourOf(Color c) { return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)); }
 // The colour of a drawing's shape: its own, or the ink of the window.
 inline QColor colourOf(Color c, const QColor& ink) { return c == kDefaultColor ? ink : colourOf(c); }
+
+// Gives a widget colour `c` in palette role `role`; the default colour puts
+// back the style's.
+void setColour(QWidget* w, QPalette::ColorRole role, Color c);
 
 // Twips (1/1440 inch) and logical pixels of a screen (the primary one when null).
 int pixelsOf(int twips, const QScreen* screen = nullptr);
