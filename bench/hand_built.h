@@ -2,9 +2,10 @@
 // The reference of the window benchmarks: a dialog built by hand with the
 // same widgets as a Calculator's window, set as the window sets them (frame
 // contents inside their frames, hidden controls keeping their room, its
-// colours, its focus and the focus mark), driving the same model, and
-// updating after each event only the widgets whose text or visibility
-// differ, as a careful hand-written dialog would.
+// colours, its focus and the focus mark), laid out in the same rows at the
+// same size, driving the same model, and updating after each event only the
+// widgets whose text or visibility differ, as a careful hand-written dialog
+// would. The tests hold it to the window, widget by widget.
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -38,15 +40,12 @@ class HandBuilt : public QDialog {
     form_->open(host_, Regional::italian(), false);
     setWindowTitle(ui::qs(form_->caption()));
     auto* outer = new QHBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetNoConstraint);  // its size is the one worked out below
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
-    auto* side = new QVBoxLayout;
     outer->addLayout(grid, 1);
-    outer->addLayout(side);
-    auto* buttons = new QHBoxLayout;
     const int n = form_->count();
     widgets_.assign(static_cast<std::size_t>(n), nullptr);
-    int row = 0;
     for (int id = 0; id < n; ++id) {
       const auto& d = form_->def(id);
       const auto& st = form_->state(id);
@@ -64,7 +63,8 @@ class HandBuilt : public QDialog {
           break;
         }
         case Kind::Button: {
-          auto* b = new QPushButton(ui::literal(st.text), this);
+          auto* b = new QPushButton(this);
+          b->setText(ui::buttonLines(ui::qs(st.text), b->fontMetrics()));
           paint(b, QPalette::ButtonText, st.foreColor);
           b->setAutoDefault(false);
           if (!d.picture.empty()) {
@@ -112,24 +112,29 @@ class HandBuilt : public QDialog {
         case Kind::Picture: {
           if (d.art) {  // a picture drawn with the drawing kit
             w = new ui::DrawingView(d.art, this);
+            w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
             break;
           }
           auto* l = new QLabel(this);
           l->setPixmap(ui::picturePixmap(d.picture, QSize(48, 48), devicePixelRatioF()));
+          l->setAlignment(Qt::AlignCenter);
           w = l;
           break;
         }
         case Kind::Drawing: {
           w = new ui::DrawingView(d.art ? d.art : std::make_shared<const Drawing>(), this);
+          w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
           break;
         }
         case Kind::Label: {
           // the same settings as the window's labels: results selectable,
           // framed and a line and a half high, texts wrapped unless they sit on a drawing or beside a control
-          auto* l = new QLabel(ui::qs(st.text), this);
+          // (a caption shows its text as it stands: its input takes the access key)
+          auto* l = new QLabel(d.role == Role::Caption && d.buddy >= 0 ? ui::literal(st.text) : ui::qs(st.text), this);
           l->setTextFormat(Qt::PlainText);
           if (d.role == Role::Result) {
             l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            l->setCursor(Qt::IBeamCursor);
             if (d.drawing < 0) {
               l->setWordWrap(true);
               l->setFrameShape(QFrame::StyledPanel);
@@ -147,54 +152,35 @@ class HandBuilt : public QDialog {
           break;
         }
       }
+      w->setObjectName(ui::qs(form_->qualifiedName(id)));  // named, as a designed dialog's widgets are
       w->setToolTip(ui::qs(st.tooltip));
-      // a hidden control keeps its room, as in the window (those below the fold excepted)
+      if (d.clickable) w->setCursor(Qt::PointingHandCursor);
+      // a hidden control keeps its room, as in the window (those below the
+      // fold excepted, hidden while the fold is closed)
       QSizePolicy sp = w->sizePolicy();
       sp.setRetainSizeWhenHidden(!form_->belowFold(id));
       w->setSizePolicy(sp);
-      w->setVisible(st.visible);
+      w->setVisible(st.visible && !(form_->belowFold(id) && !form_->foldOpen()));
       widgets_[static_cast<std::size_t>(id)] = w;
     }
-    // each control in the grid of the frame holding it, as in the window it
-    // stands for; a frame's buttons in a row at the foot of that frame
-    struct Grid {
-      QGridLayout* grid = nullptr;
-      QHBoxLayout* buttons = nullptr;
-      int row = 0;
-    };
-    std::vector<Grid> grids(static_cast<std::size_t>(n) + 1);
-    grids[0] = {grid, buttons, 0};
-    auto gridOf = [&](int parent) -> Grid& {
-      Grid& g = grids[static_cast<std::size_t>(parent + 1)];
-      if (!g.grid) {
-        g.grid = new QGridLayout(widgets_[static_cast<std::size_t>(parent)]);
-        g.grid->setColumnStretch(1, 1);
-        g.buttons = new QHBoxLayout;
-      }
-      return g;
-    };
+    // the rows a hand-built dialog of that window has: captions beside their
+    // inputs, a frame's controls inside it, buttons side by side, centred, in
+    // a row where they stand, a hint just before its button, a result's
+    // caption in its row, the drawings in a column on the right
+    // values on a drawing, at their marks
     for (int id = 0; id < n; ++id) {
       const auto& d = form_->def(id);
-      QWidget* w = widgets_[static_cast<std::size_t>(id)];
-      Grid& g = gridOf(d.parent);
-      if (d.kind == Kind::Label && d.drawing >= 0) {
-        static_cast<ui::DrawingView*>(widgets_[static_cast<std::size_t>(d.drawing)])
-            ->anchor(static_cast<QLabel*>(w), d.anchorX, d.anchorY);
-      } else if ((d.kind == Kind::Input || d.kind == Kind::List) && d.buddy >= 0) {
-        g.grid->addWidget(widgets_[static_cast<std::size_t>(d.buddy)], g.row, 0);
-        g.grid->addWidget(w, g.row++, 1);
-      } else if (d.kind == Kind::Button) {
-        g.buttons->addWidget(w);
-      } else if (d.kind == Kind::Drawing && d.parent < 0) {
-        side->addWidget(w);
-      } else if (d.role != Role::Caption) {
-        g.grid->addWidget(w, g.row++, 0, 1, 2);
-      }
+      if (d.kind == Kind::Label && d.drawing >= 0 && form_->def(d.drawing).kind == Kind::Drawing)
+        static_cast<ui::DrawingView*>(at(d.drawing))->anchor(static_cast<QLabel*>(at(id)), d.anchorX, d.anchorY);
     }
-    for (std::size_t i = 1; i < grids.size(); ++i)
-      if (grids[i].grid) grids[i].grid->addLayout(grids[i].buttons, grids[i].row, 0, 1, 2);
-    row = grids[0].row;
-    grid->addLayout(buttons, row++, 0, 1, 2);
+    std::vector<int> drawings;
+    placeRows(grid, -1, &drawings);
+    if (!drawings.empty()) {
+      auto* side = new QVBoxLayout;
+      for (int id : drawings) side->addWidget(widgets_[static_cast<std::size_t>(id)], 0, Qt::AlignHCenter);
+      side->addStretch(1);
+      outer->addLayout(side);
+    }
     // the size of the window it stands for: the stated one, and wide enough
     // for its caption, as a dialog drawn by hand for that window would be
     const auto& g = form_->geometry();
@@ -203,6 +189,10 @@ class HandBuilt : public QDialog {
     int h = hasHeightForWidth() ? heightForWidth(w) : -1;
     if (h < 0) h = sizeHint().height();
     if (g.height) h = std::max(h, ui::pixelsOf(*g.height, screen()));
+    // and whole on the screen, its frame beside it
+    const QRect area = screen()->availableGeometry();
+    w = std::min(w, area.width() - 8);
+    h = std::min(h, area.height() - ui::titleBarHeightIn(ui::titleBarFont(font(), desktopTitle)));
     resize(w, h);
     // the focus where the window puts it when it opens
     const Focus f = form_->focus();
@@ -224,6 +214,78 @@ class HandBuilt : public QDialog {
   }
 
  private:
+  QWidget* at(int id) const { return widgets_[static_cast<std::size_t>(id)]; }
+
+  // The rows of the controls that `parent` holds (-1: the window), in table
+  // order; `drawings` takes the window's own drawings for the column beside.
+  void placeRows(QGridLayout* grid, int parent, std::vector<int>* drawings) {
+    const int n = form_->count();
+    auto labelBeside = [&](int id) {  // the control a label stands beside in its row, or -1
+      const auto& d = form_->def(id);
+      if (d.kind != Kind::Label || d.beside < 0 || d.beside >= n || d.drawing >= 0) return -1;
+      const auto& t = form_->def(d.beside);
+      if (t.parent != parent) return -1;
+      if (t.kind == Kind::Button) return d.beside;
+      if (d.role == Role::Static && t.kind == Kind::Label && t.role == Role::Result && t.drawing < 0 && d.parent == parent)
+        return d.beside;
+      return -1;
+    };
+    std::map<int, std::vector<int>> besides;  // by the control they stand beside
+    for (int id = 0; id < n; ++id)
+      if (const int t = labelBeside(id); t >= 0) {
+        auto& v = besides[t];
+        if (form_->def(t).kind == Kind::Button || v.empty()) v.push_back(id);
+      }
+    auto placedBeside = [&](int id) {
+      for (const auto& [t, labels] : besides)
+        if (std::find(labels.begin(), labels.end(), id) != labels.end()) return true;
+      return false;
+    };
+    int row = 0;
+    QHBoxLayout* buttons = nullptr;
+    for (int id = 0; id < n; ++id) {
+      const auto& d = form_->def(id);
+      if (d.parent != parent || (d.kind == Kind::Label && d.drawing >= 0)) continue;
+      if (d.kind == Kind::Label && d.role == Role::Caption && d.buddy >= 0) continue;  // beside its input
+      if (placedBeside(id)) continue;
+      QWidget* w = at(id);
+      if (d.kind == Kind::Button) {
+        if (!buttons) {
+          buttons = new QHBoxLayout;
+          buttons->addStretch(1);
+          grid->addLayout(buttons, row++, 0, 1, 2);
+        }
+        if (auto b = besides.find(id); b != besides.end())
+          for (int label : b->second) buttons->addWidget(at(label));
+        buttons->addWidget(w);
+        continue;
+      }
+      if (buttons) buttons->addStretch(1), buttons = nullptr;
+      if ((d.kind == Kind::Input || d.kind == Kind::List)) {
+        if (d.buddy >= 0) {
+          static_cast<QLabel*>(at(d.buddy))->setBuddy(w);
+          grid->addWidget(at(d.buddy), row, 0);
+        }
+        grid->addWidget(w, row++, 1);
+      } else if (d.kind == Kind::Drawing) {
+        if (parent < 0) drawings->push_back(id);
+        else grid->addWidget(w, row++, 0, 1, 2, Qt::AlignHCenter);
+      } else if (d.kind == Kind::Frame) {
+        auto* inner = new QGridLayout(w);
+        inner->setColumnStretch(1, 1);
+        placeRows(inner, id, drawings);
+        grid->addWidget(w, row++, 0, 1, 2);
+      } else if (auto b = besides.find(id); b != besides.end()) {
+        grid->addWidget(at(b->second.front()), row, 0);
+        grid->addWidget(w, row++, 1);
+      } else {
+        grid->addWidget(w, row++, 0, 1, 2);
+      }
+    }
+    if (buttons) buttons->addStretch(1);
+    grid->setRowStretch(row, 1);
+  }
+
   void refresh() {
     std::vector<ui::DrawingView*> moved;  // drawings whose labels changed
     for (int id = 0; id < form_->count(); ++id) {

@@ -31,35 +31,6 @@
 
 namespace vm::ui {
 
-namespace {
-
-// A button whose text would not fit half the screen on one line shows it on
-// a few lines broken between words; the text itself stays as declared.
-QString buttonLines(const QString& t, const QFontMetrics& fm) {
-  constexpr int kLongest = 640;
-  const int whole = fm.horizontalAdvance(t);
-  if (whole <= kLongest || t.contains(QLatin1Char('\n'))) return t;
-  const int lines = (whole + kLongest - 1) / kLongest;
-  const int target = whole / lines + 2 * fm.averageCharWidth();
-  QStringList out;
-  QString line;
-  for (const QString& word : t.split(QLatin1Char(' '))) {
-    if (line.isEmpty() && word.isEmpty() && !out.isEmpty()) continue;  // no blanks at a line's start
-    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (!line.isEmpty() && !word.isEmpty() && fm.horizontalAdvance(longer) > target) {
-      out << line;
-      line = word;
-    } else {
-      line = longer;
-    }
-  }
-  if (!line.isEmpty()) out << line;
-  return out.join(QLatin1Char('\n'));
-}
-
-
-}  // namespace
-
 FormWindow::FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopTitle)
     : QDialog(nullptr), form_(std::move(form)), desktopTitle_(std::move(desktopTitle)) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -153,20 +124,10 @@ void FormWindow::build() {
       view->anchor(label, d.anchorX, d.anchorY);
     }
     if (d.kind == Kind::Drawing) drawings_.push_back(static_cast<DrawingView*>(controls_[static_cast<std::size_t>(id)].widget));
-  }
-
-  auto* outer = new QHBoxLayout(this);
-  outer->setSizeConstraint(QLayout::SetNoConstraint);
-  auto* left = new QGridLayout;
-  left->setColumnStretch(1, 1);
-  std::vector<int> drawings;
-  fill(left, -1, true, &drawings);
-  outer->addLayout(left, 1);
-  if (!drawings.empty()) {
-    auto* right = new QVBoxLayout;
-    for (int id : drawings) right->addWidget(controls_[static_cast<std::size_t>(id)].widget, 0, Qt::AlignHCenter);
-    right->addStretch(1);
-    outer->addLayout(right);
+    // a caption gives its input the access key it marks
+    if ((d.kind == Kind::Input || d.kind == Kind::List) && d.buddy >= 0)
+      static_cast<QLabel*>(controls_[static_cast<std::size_t>(d.buddy)].widget)
+          ->setBuddy(controls_[static_cast<std::size_t>(id)].widget);
   }
 
   // The tab order is the table's order.
@@ -180,6 +141,23 @@ void FormWindow::build() {
       if (prev) setTabOrder(prev, w);
       prev = w;
     }
+  }
+  layOut();
+}
+
+void FormWindow::layOut() {
+  auto* outer = new QHBoxLayout(this);
+  outer->setSizeConstraint(QLayout::SetNoConstraint);
+  auto* left = new QGridLayout;
+  left->setColumnStretch(1, 1);
+  std::vector<int> drawings;
+  fill(left, -1, true, &drawings);
+  outer->addLayout(left, 1);
+  if (!drawings.empty()) {
+    auto* right = new QVBoxLayout;
+    for (int id : drawings) right->addWidget(controls_[static_cast<std::size_t>(id)].widget, 0, Qt::AlignHCenter);
+    right->addStretch(1);
+    outer->addLayout(right);
   }
 }
 
@@ -352,9 +330,7 @@ void FormWindow::fill(QGridLayout* grid, int parent, bool topLevel, std::vector<
       case Kind::Input:
       case Kind::List: {
         if (d.buddy >= 0) {
-          auto* cap = static_cast<QLabel*>(controls_[static_cast<std::size_t>(d.buddy)].widget);
-          cap->setBuddy(w);
-          grid->addWidget(cap, row, 0);
+          grid->addWidget(controls_[static_cast<std::size_t>(d.buddy)].widget, row, 0);
         }
         grid->addWidget(w, row++, 1);
         break;
@@ -627,6 +603,10 @@ void FormWindow::fitSize(bool widen) {
   // measure it afresh, but only when the height it needs has changed (a
   // keystroke stays cheap)
   bool grew = false;
+  // (before the first measure nothing is known of any frame yet: the window
+  // measures them all afresh, and laying a frame out now, at a size it does
+  // not have, would be wasted)
+  if (!measured_) nestedChanged_.clear();
   if (!nestedChanged_.empty()) {
     std::sort(nestedChanged_.begin(), nestedChanged_.end());
     nestedChanged_.erase(std::unique(nestedChanged_.begin(), nestedChanged_.end()), nestedChanged_.end());
@@ -667,6 +647,7 @@ void FormWindow::fitSize(bool widen) {
   if (h < 0) h = sizeHint().height();
   h = std::min(std::max({h, stated_.height(), grown_.height()}), maxH);
   grown_ = QSize(w, h);
+  measured_ = true;
   if (size() != grown_ || minimumSize() != grown_ || maximumSize() != grown_) {
     setFixedSize(grown_);
     if (placed_ || isVisible()) keepOnScreen(pos());

@@ -88,6 +88,7 @@ class FormWindow : public QDialog {
     bool hidden = false;
   };
   void build();
+  void layOut();  // the rows and columns the controls stand in
   void fill(QGridLayout* grid, int parent, bool topLevel, std::vector<int>* drawings);
   QWidget* make(int id);
   void track(QWidget* w, int id, int option);
@@ -123,6 +124,7 @@ class FormWindow : public QDialog {
   bool placed_ = false;
   bool centred_ = false;
   bool opened_ = false;  // shown once: the width is settled
+  bool measured_ = false;  // measured once: the layouts hold what they measured
   mutable std::optional<QFont> desktopTitle_;
   mutable int titleBar_ = -1;
   mutable int caption_ = -1;

@@ -56,4 +56,28 @@ void setColour(QWidget* w, QPalette::ColorRole role, Color c) {
   w->setPalette(pal);
 }
 
+// A button whose text would not fit half the screen on one line shows it on
+// a few lines broken between words; the text itself stays as declared.
+QString buttonLines(const QString& t, const QFontMetrics& fm) {
+  constexpr int kLongest = 640;
+  const int whole = fm.horizontalAdvance(t);
+  if (whole <= kLongest || t.contains(QLatin1Char('\n'))) return t;
+  const int lines = (whole + kLongest - 1) / kLongest;
+  const int target = whole / lines + 2 * fm.averageCharWidth();
+  QStringList out;
+  QString line;
+  for (const QString& word : t.split(QLatin1Char(' '))) {
+    if (line.isEmpty() && word.isEmpty() && !out.isEmpty()) continue;  // no blanks at a line's start
+    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    if (!line.isEmpty() && !word.isEmpty() && fm.horizontalAdvance(longer) > target) {
+      out << line;
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  if (!line.isEmpty()) out << line;
+  return out.join(QLatin1Char('\n'));
+}
+
 }  // namespace vm::ui

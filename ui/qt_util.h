@@ -9,6 +9,7 @@
 
 #include "framework/drawing.h"
 
+class QFontMetrics;
 class QScreen;
 class QWidget;
 
@@ -23,6 +24,10 @@ inline QString literal(std::string_view s) { return qs(s).replace('&', QStringLi
 inline QColor colourOf(Color c) { return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)); }
 // The colour of a drawing's shape: its own, or the ink of the window.
 inline QColor colourOf(Color c, const QColor& ink) { return c == kDefaultColor ? ink : colourOf(c); }
+
+// A button's text broken between words into a few lines when it would not
+// fit half the screen on one line; otherwise the text as it stands.
+QString buttonLines(const QString& t, const QFontMetrics& fm);
 
 // Gives a widget colour `c` in palette role `role`; the default colour puts
 // back the style's.
