@@ -193,7 +193,7 @@ class HandBuilt : public QDialog {
     const QRect area = screen()->availableGeometry();
     w = std::min(w, area.width() - 8);
     h = std::min(h, area.height() - ui::titleBarHeightIn(ui::titleBarFont(font(), desktopTitle)));
-    resize(w, h);
+    setFixedSize(w, h);  // and keeps it, as the window does
     // the focus where the window puts it when it opens
     const Focus f = form_->focus();
     if (f.id >= 0) {
