@@ -8,9 +8,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "framework/registry.h"
 #include "hand_built.h"
@@ -114,6 +117,7 @@ class Ratios : public benchmark::ConsoleReporter {
     for (const char* what : {"keystroke", "open"}) {
       double worst = 0;
       std::string worstName;
+      std::vector<double> ratios;
       std::printf("\n%s: binding / hand-built (microseconds)\n", what);
       for (const auto& [name, t] : times_) {
         const std::string prefix = std::string(what) + "/form/";
@@ -124,7 +128,17 @@ class Ratios : public benchmark::ConsoleReporter {
         const double ratio = t / hand->second;
         std::printf("  %-26s %9.1f / %9.1f = %.2f\n", form.c_str(), t, hand->second, ratio);
         if (ratio > worst) worst = ratio, worstName = form;
+        ratios.push_back(ratio);
       }
+      if (ratios.empty()) continue;
+      // over all windows: the geometric mean (a ratio's fair average), the
+      // median and the 90th percentile
+      double logs = 0;
+      for (double r : ratios) logs += std::log(r);
+      std::sort(ratios.begin(), ratios.end());
+      const auto at = [&](double q) { return ratios[static_cast<std::size_t>(q * static_cast<double>(ratios.size() - 1))]; };
+      std::printf("  %zu windows: geometric mean %.3f, median %.2f, 90th percentile %.2f\n", ratios.size(),
+                  std::exp(logs / static_cast<double>(ratios.size())), at(0.5), at(0.9));
       std::printf("  worst: %s %.2f\n", worstName.c_str(), worst);
     }
   }
