@@ -90,7 +90,7 @@ class HandBuilt : public QDialog {
             const Color own = i < st.captionColors.size() ? st.captionColors[i] : kDefaultColor;
             paint(r, QPalette::WindowText, own != kDefaultColor ? own : st.foreColor);
             radios_[{id, option}] = r;
-            if (i < st.optionTooltips.size() && !st.optionTooltips[i].empty()) r->setToolTip(ui::qs(st.optionTooltips[i]));
+            if (!st.optionTooltip(i).empty()) r->setToolTip(ui::qs(st.optionTooltip(i)));
             connect(r, &QRadioButton::clicked, this, [this, id, option] {
               form_->click(id, option);
               refresh();

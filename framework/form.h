@@ -61,6 +61,12 @@ struct ControlState {
   int listIndex = -1;                  // lists: the chosen entry, -1 for none
   Color foreColor = kDefaultColor;
   Color backColor = kDefaultColor;
+
+  // The tooltip option `i` (counted from the group's first) shows: its own,
+  // or else the group's.
+  const std::string& optionTooltip(std::size_t i) const {
+    return i < optionTooltips.size() && !optionTooltips[i].empty() ? optionTooltips[i] : tooltip;
+  }
 };
 
 // What a control is: fixed for the life of the window.

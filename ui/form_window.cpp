@@ -481,12 +481,7 @@ bool FormWindow::projectControl(int id) {
           relayout = true;
         }
         if (regroup) r->setChecked(st.selected == d.firstIndex + static_cast<int>(i));
-        // an option's own tooltip, or the group's
-        const std::string& tip =
-            i < st.optionTooltips.size() && !st.optionTooltips[i].empty() ? st.optionTooltips[i] : st.tooltip;
-        const std::string& tipWas =
-            i < was.optionTooltips.size() && !was.optionTooltips[i].empty() ? was.optionTooltips[i] : was.tooltip;
-        if (tip != tipWas) r->setToolTip(qs(tip));
+        if (st.optionTooltip(i) != was.optionTooltip(i)) r->setToolTip(qs(st.optionTooltip(i)));
         if (st.enabled != was.enabled) r->setEnabled(st.enabled);
         const Color own = i < st.captionColors.size() ? st.captionColors[i] : kDefaultColor;
         const Color colour = own != kDefaultColor ? own : st.foreColor;
