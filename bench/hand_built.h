@@ -204,6 +204,14 @@ class HandBuilt : public QDialog {
   }
 
   Form& form() const { return *form_; }
+  // The companion windows its form opened as it loaded (a hand-built
+  // application opens them with it, as the window does).
+  std::vector<std::string> companions() const {
+    std::vector<std::string> out;
+    for (const auto& e : host_.events)
+      if (e.type == HostEvent::Type::Open) out.push_back(e.form);
+    return out;
+  }
   QWidget* widget(int id) const { return widgets_[static_cast<std::size_t>(id)]; }
 
  protected:

@@ -31,8 +31,9 @@
 
 namespace vm::ui {
 
-FormWindow::FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopTitle)
-    : QDialog(nullptr), form_(std::move(form)), desktopTitle_(std::move(desktopTitle)) {
+FormWindow::FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopTitle,
+                       std::shared_ptr<TextMeasures> measures)
+    : QDialog(nullptr), form_(std::move(form)), measures_(std::move(measures)), desktopTitle_(std::move(desktopTitle)) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setWindowTitle(qs(form_->caption()));
@@ -238,7 +239,7 @@ QWidget* FormWindow::make(int id) {
       w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // labels on it never move the layout
       break;
     case Kind::Label: {
-      auto* l = new QLabel(this);
+      auto* l = new MeasuredLabel(measures_, this);
       l->setTextFormat(Qt::PlainText);
       if (d.role == Role::Result) {
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -577,7 +578,8 @@ int FormWindow::titleBarHeightOnce() const {
 }
 
 int FormWindow::captionWidthOnce() const {
-  if (caption_ < 0) caption_ = captionWidthIn(windowTitle(), barFont());
+  if (caption_ < 0)
+    caption_ = measures_ ? measures_->captionWidth(windowTitle(), barFont()) : captionWidthIn(windowTitle(), barFont());
   return caption_;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/form.h"
+#include "text_measures.h"
 
 class QButtonGroup;
 class QGridLayout;
@@ -26,8 +27,10 @@ class DrawingView;
 
 class FormWindow : public QDialog {
  public:
-  // desktopTitle: the desktop's title font when the caller knows it already
-  explicit FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopTitle = std::nullopt);
+  // desktopTitle: the desktop's title font when the caller knows it already;
+  // measures: what texts measure, shared by the windows of a host
+  explicit FormWindow(std::unique_ptr<Form> form, std::optional<QFont> desktopTitle = std::nullopt,
+                      std::shared_ptr<TextMeasures> measures = nullptr);
   ~FormWindow() override;
 
   Form& form() const { return *form_; }
@@ -109,6 +112,7 @@ class FormWindow : public QDialog {
   void showReadingHint(int id, QLineEdit* e);
 
   std::unique_ptr<Form> form_;
+  std::shared_ptr<TextMeasures> measures_;
   std::vector<Control> controls_;
   std::vector<DrawingView*> drawings_;
   std::vector<QLabel*> hints_;  // by control, made when first needed

@@ -122,7 +122,7 @@ FormWindow* QtHost::openWindow(const std::string& formName, OpenHow how, std::op
     return w;
   }
   if (!desktopTitle_) desktopTitle_ = desktopTitleFont();
-  auto* w = new FormWindow(makeAnyForm(formName), desktopTitle_);
+  auto* w = new FormWindow(makeAnyForm(formName), desktopTitle_, measures_);
   w->setHomeScreen(homeScreen());
   windows_.emplace_back(w);
   Form& form = w->form();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/form.h"
+#include "text_measures.h"
 
 class QMessageBox;
 class QPrinter;
@@ -98,6 +99,7 @@ class QtHost : public QObject, public Host {
 
   std::vector<QPointer<FormWindow>> windows_;
   std::optional<QFont> desktopTitle_;  // asked of the desktop once
+  std::shared_ptr<TextMeasures> measures_ = std::make_shared<TextMeasures>();
   std::vector<QPointer<QWidget>> adopted_;
   Presenter presenter_;
   Regional regional_;
