@@ -1,6 +1,8 @@
 // The windows side by side with hand-built dialogs of the same widgets,
 // offscreen: one keystroke to the repainted window, and opening a window to
-// its first paint. Prints each pair and the ratio of the two.
+// its first paint (again and again, and as the first of a session, before
+// the host knows what any of its texts measure). The two of a pair take
+// turns in one run; prints each pair and the ratio of the two.
 //   velmorante-ui-bench [--benchmark_filter=...] [--benchmark_repetitions=N]
 // With repetitions the ratios are those of the medians.
 #include <benchmark/benchmark.h>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -47,55 +50,91 @@ int firstInput(const vm::Form& f) {
   return -1;
 }
 
-// A digit and its removal, each one keystroke, each followed by the repaint.
-void keystrokes(benchmark::State& state, QWidget* input) {
-  input->setFocus();
-  QTest::keyClick(input, Qt::Key_7, Qt::NoModifier);
-  settle();
-  bool add = true;
-  for (auto _ : state) {
-    QTest::keyClick(input, add ? Qt::Key_1 : Qt::Key_Backspace, Qt::NoModifier);
-    QApplication::processEvents();
-    add = !add;
-  }
-}
+// The two sides of a pair take turns, one step each, and each step is timed
+// alone: a machine that grows busier or calmer during a run moves both alike.
+using Clock = std::chrono::steady_clock;
 
-void keystrokeForm(benchmark::State& state, std::string name) {
-  vm::ui::QtHost host;
+struct Pair {
+  double binding = 0, hand = 0;  // nanoseconds
+  template <class F>
+  static double timed(F&& f) {
+    const auto t0 = Clock::now();
+    f();
+    return static_cast<double>(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - t0).count());
+  }
+  // microseconds a step, for the reporter
+  void report(benchmark::State& state) const {
+    const double n = static_cast<double>(state.iterations());
+    state.counters["binding_us"] = binding / n / 1000.0;
+    state.counters["hand_us"] = hand / n / 1000.0;
+  }
+};
+
+void quietHost(vm::ui::QtHost& host) {
   host.setPresenter([](QWidget*, const vm::ui::MessageRequest&) {});
   host.lastWindowClosed = [] {};
+}
+
+// A digit, then its removal, into each side's first input, each keystroke
+// followed by the repaint.
+void keystrokes(benchmark::State& state, std::string name) {
+  vm::ui::QtHost host;
+  quietHost(host);
   FormWindow* w = host.openWindow(name, vm::OpenHow::Modeless);
+  HandBuilt d(vm::makeAnyForm(name), desktopTitle());
+  d.show();
   settle();
-  keystrokes(state, w->widgetOf(firstInput(w->form())));
+  QWidget* inputs[2] = {w->widgetOf(firstInput(w->form())), d.widget(firstInput(d.form()))};
+  for (QWidget* input : inputs) {
+    input->setFocus();
+    QTest::keyClick(input, Qt::Key_7, Qt::NoModifier);
+  }
+  settle();
+  Pair pair;
+  bool add = true;
+  int round = 0;
+  for (auto _ : state) {
+    const auto key = add ? Qt::Key_1 : Qt::Key_Backspace;
+    // (each side goes first every other time: neither always finds the
+    // caches as the other left them)
+    for (int turn = 0; turn < 2; ++turn) {
+      const int side = turn ^ (round & 1);
+      // a user types into the active window: the one typed into is made
+      // active first, outside the time
+      QWidget* top = inputs[side]->window();
+      if (!top->isActiveWindow()) {
+        top->activateWindow();
+        settle();
+      }
+      (side ? pair.hand : pair.binding) += Pair::timed([&] {
+        QTest::keyClick(inputs[side], key, Qt::NoModifier);
+        QApplication::processEvents();
+      });
+    }
+    if (round++ & 1) add = !add;
+  }
+  pair.report(state);
+  d.hide();
   w->form().close();
   settle();
 }
 
-void keystrokeHand(benchmark::State& state, std::string name) {
-  HandBuilt d(vm::makeAnyForm(name), desktopTitle());
-  d.show();
-  settle();
-  keystrokes(state, d.widget(firstInput(d.form())));
-}
-
-void openForm(benchmark::State& state, std::string name) {
+// Opening a window to its first paint, and closing it (with the companions
+// it opens as it loads, on both sides). first: each opening is the first of
+// its session, nothing of its texts measured yet.
+void opening(benchmark::State& state, std::string name, bool first) {
   vm::ui::QtHost host;
-  host.setPresenter([](QWidget*, const vm::ui::MessageRequest&) {});
-  host.lastWindowClosed = [] {};
-  for (auto _ : state) {
+  quietHost(host);
+  Pair pair;
+  const auto binding = [&] {
     host.openWindow(name, vm::OpenHow::Modeless);
     QApplication::processEvents();  // the first paint
-    // and the companions it opened, so that each opening opens them anew
     for (FormWindow* w : host.windows()) w->form().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
-
-void openHand(benchmark::State& state, std::string name) {
-  for (auto _ : state) {
+  };
+  const auto hand = [&] {
     auto* d = new HandBuilt(vm::makeAnyForm(name), desktopTitle());
     d->show();
-    // with the companions it opens as it loads, as the window opens them
     std::vector<std::unique_ptr<HandBuilt>> companions;
     for (const std::string& c : d->companions()) {
       companions.push_back(std::make_unique<HandBuilt>(vm::makeAnyForm(c), desktopTitle()));
@@ -104,7 +143,19 @@ void openHand(benchmark::State& state, std::string name) {
     QApplication::processEvents();  // the first paint
     companions.clear();
     delete d;
+  };
+  int round = 0;
+  for (auto _ : state) {
+    if (first) host.measures().clear();
+    if (round++ & 1) {
+      pair.hand += Pair::timed(hand);
+      pair.binding += Pair::timed(binding);
+    } else {
+      pair.binding += Pair::timed(binding);
+      pair.hand += Pair::timed(hand);
+    }
   }
+  pair.report(state);
 }
 
 // Prints the usual table, then each window's ratio of the binding to the hand-built dialog.
@@ -112,30 +163,29 @@ class Ratios : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    // with repetitions, each side's median stands for it (a busy moment of
-    // the machine moves one repetition, not the median)
+    // with repetitions, the median of each side stands for it
     for (const auto& r : runs) {
-      if (r.run_type == Run::RT_Iteration && !r.report_big_o && r.repetitions <= 1)
-        times_[r.benchmark_name()] = r.GetAdjustedRealTime();
-      else if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-        times_[r.run_name.str()] = r.GetAdjustedRealTime();
+      const bool single = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
+      const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
+      if (!single && !median) continue;
+      auto b = r.counters.find("binding_us"), h = r.counters.find("hand_us");
+      if (b == r.counters.end() || h == r.counters.end()) continue;
+      times_[r.run_name.str()] = {b->second.value, h->second.value};
     }
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
-    for (const char* what : {"keystroke", "open"}) {
+    for (const char* what : {"keystroke", "open", "first-open"}) {
       double worst = 0;
       std::string worstName;
       std::vector<double> ratios;
       std::printf("\n%s: binding / hand-built (microseconds)\n", what);
+      const std::string prefix = std::string(what) + "/";
       for (const auto& [name, t] : times_) {
-        const std::string prefix = std::string(what) + "/form/";
-        if (name.rfind(prefix, 0) != 0) continue;
+        if (name.rfind(prefix, 0) != 0 || t.second <= 0) continue;
         const std::string form = name.substr(prefix.size());
-        auto hand = times_.find(std::string(what) + "/hand/" + form);
-        if (hand == times_.end() || hand->second <= 0) continue;
-        const double ratio = t / hand->second;
-        std::printf("  %-26s %9.1f / %9.1f = %.2f\n", form.c_str(), t, hand->second, ratio);
+        const double ratio = t.first / t.second;
+        std::printf("  %-26s %9.1f / %9.1f = %.2f\n", form.c_str(), t.first, t.second, ratio);
         if (ratio > worst) worst = ratio, worstName = form;
         ratios.push_back(ratio);
       }
@@ -153,7 +203,7 @@ class Ratios : public benchmark::ConsoleReporter {
   }
 
  private:
-  std::map<std::string, double> times_;
+  std::map<std::string, std::pair<double, double>> times_;  // binding, hand-built
 };
 
 }  // namespace
@@ -177,12 +227,10 @@ int main(int argc, char** argv) {
     auto probe = e.make();
     vm::HeadlessHost host;
     probe->open(host, vm::Regional::italian(), false);
-    if (firstInput(*probe) >= 0) {
-      benchmark::RegisterBenchmark(("keystroke/form/" + name).c_str(), keystrokeForm, name)->Unit(benchmark::kMicrosecond);
-      benchmark::RegisterBenchmark(("keystroke/hand/" + name).c_str(), keystrokeHand, name)->Unit(benchmark::kMicrosecond);
-    }
-    benchmark::RegisterBenchmark(("open/form/" + name).c_str(), openForm, name)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark(("open/hand/" + name).c_str(), openHand, name)->Unit(benchmark::kMicrosecond);
+    if (firstInput(*probe) >= 0)
+      benchmark::RegisterBenchmark(("keystroke/" + name).c_str(), keystrokes, name)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("open/" + name).c_str(), opening, name, false)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("first-open/" + name).c_str(), opening, name, true)->Unit(benchmark::kMicrosecond);
   }
   benchmark::Initialize(&argc, argv);
   Ratios reporter;

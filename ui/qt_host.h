@@ -89,6 +89,9 @@ class QtHost : public QObject, public Host {
   // The screen Calculator windows keep to: the main window's, once adopted.
   QScreen* homeScreen() const;
 
+  // What the texts of its windows measure, kept for the windows it opens next.
+  TextMeasures& measures() { return *measures_; }
+
   // Twips and logical pixels of the primary screen.
   static int px(int twips);
   static int twips(int px);

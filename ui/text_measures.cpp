@@ -18,15 +18,17 @@ TextMeasures::Sizes* TextMeasures::find(const QString& text, const Setting& s) {
 }
 
 TextMeasures::Sizes& TextMeasures::add(const QString& text, const Setting& s, Sizes sizes) {
-  if (count_ >= kMost) {
-    labels_.clear();
-    captions_.clear();
-    count_ = 0;
-  }
+  if (count_ >= kMost) clear();
   ++count_;
   auto& entries = labels_[text];
   entries.push_back({s, std::move(sizes)});
   return entries.back().sizes;
+}
+
+void TextMeasures::clear() {
+  labels_.clear();
+  captions_.clear();
+  count_ = 0;
 }
 
 int TextMeasures::captionWidth(const QString& title, const QFont& barFont) {
@@ -56,20 +58,27 @@ TextMeasures::Sizes* MeasuredLabel::sizes() const {
   s.contents = contentsMargins();
   const QString t = text();
   if (TextMeasures::Sizes* known = measures_->find(t, s)) return known;
-  TextMeasures::Sizes fresh;
-  fresh.minimum = QLabel::minimumSizeHint();
-  fresh.hint = QLabel::sizeHint();
-  return &measures_->add(t, s, std::move(fresh));
+  return &measures_->add(t, s, {});
+}
+
+TextMeasures::Sizes* MeasuredLabel::hints() const {
+  TextMeasures::Sizes* s = sizes();
+  if (s && !s->hint.isValid()) {
+    // (Qt works out both at once)
+    s->minimum = QLabel::minimumSizeHint();
+    s->hint = QLabel::sizeHint();
+  }
+  return s;
 }
 
 QSize MeasuredLabel::sizeHint() const {
-  if (TextMeasures::Sizes* s = sizes()) return s->hint;
-  return QLabel::sizeHint();
+  const TextMeasures::Sizes* s = hints();
+  return s ? s->hint : QLabel::sizeHint();
 }
 
 QSize MeasuredLabel::minimumSizeHint() const {
-  if (TextMeasures::Sizes* s = sizes()) return s->minimum;
-  return QLabel::minimumSizeHint();
+  const TextMeasures::Sizes* s = hints();
+  return s ? s->minimum : QLabel::minimumSizeHint();
 }
 
 int MeasuredLabel::heightForWidth(int w) const {

@@ -35,7 +35,7 @@ class TextMeasures {
     bool operator==(const Setting& o) const;
   };
   struct Sizes {
-    QSize hint;
+    QSize hint;  // invalid until asked: a wrapped text is often asked only its height
     QSize minimum;
     std::vector<std::pair<int, int>> heights;  // (width, height) for wrapped texts
   };
@@ -47,6 +47,7 @@ class TextMeasures {
   int captionWidth(const QString& title, const QFont& barFont);
 
   int count() const { return count_; }
+  void clear();
 
  private:
   struct Entry {
@@ -73,6 +74,7 @@ class MeasuredLabel : public QLabel {
 
  private:
   TextMeasures::Sizes* sizes() const;
+  TextMeasures::Sizes* hints() const;  // with both size hints
   std::shared_ptr<TextMeasures> measures_;
 };
 
