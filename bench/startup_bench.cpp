@@ -111,9 +111,14 @@ int main(int argc, char** argv) {
     return us;
   };
   for (int i = 0; i < rounds; ++i) {
-    // side by side, in turn
-    app.push_back(run("--app"));
-    bare.push_back(run("--bare"));
+    // side by side, in turn, each side first every other round
+    if (i & 1) {
+      bare.push_back(run("--bare"));
+      app.push_back(run("--app"));
+    } else {
+      app.push_back(run("--app"));
+      bare.push_back(run("--bare"));
+    }
   }
   const double a = median(app), b = median(bare);
   std::printf("launch to the first paint (median of %d, microseconds)\n", rounds);
