@@ -639,6 +639,13 @@ void FormWindow::fitSize(bool widen) {
   // for); results wrap inside it and the window grows downward
   if (width_ <= 0 || !opened_)
     width_ = std::max({hintWidth(), stated_.width(), captionWidthOnce()});
+  if (!measured_) {
+    // every control is polished now, before its first measure: the polish
+    // Qt still has in its queue for a button would only have the window lay
+    // itself out once more, to the same places
+    for (const auto& c : controls_)
+      if (qobject_cast<QPushButton*>(c.widget)) QCoreApplication::removePostedEvents(c.widget, QEvent::PolishRequest);
+  }
   const int w = std::min(widen ? std::max(width_, minimumSizeHint().width()) : std::max(width_, width()), maxW);
   int h = hasHeightForWidth() ? heightForWidth(w) : -1;
   if (h < 0) h = sizeHint().height();
