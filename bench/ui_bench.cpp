@@ -56,11 +56,21 @@ using Clock = std::chrono::steady_clock;
 
 struct Pair {
   double binding = 0, hand = 0;  // nanoseconds
-  template <class F>
-  static double timed(F&& f) {
-    const auto t0 = Clock::now();
-    f();
-    return static_cast<double>(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - t0).count());
+  int round = 0;
+  // One step of each side (0: the binding, 1: the hand-built dialog), each
+  // side first every other round, so that neither always finds the caches as
+  // the other left them; `ready` runs before a side's step, outside the time.
+  template <class Ready, class Step>
+  void turn(Ready&& ready, Step&& step) {
+    for (int t = 0; t < 2; ++t) {
+      const int side = t ^ (round & 1);
+      ready(side);
+      const auto t0 = Clock::now();
+      step(side);
+      (side ? hand : binding) +=
+          static_cast<double>(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - t0).count());
+    }
+    ++round;
   }
   // microseconds a step, for the reporter
   void report(benchmark::State& state) const {
@@ -91,27 +101,23 @@ void keystrokes(benchmark::State& state, std::string name) {
   }
   settle();
   Pair pair;
-  bool add = true;
-  int round = 0;
   for (auto _ : state) {
-    const auto key = add ? Qt::Key_1 : Qt::Key_Backspace;
-    // (each side goes first every other time: neither always finds the
-    // caches as the other left them)
-    for (int turn = 0; turn < 2; ++turn) {
-      const int side = turn ^ (round & 1);
-      // a user types into the active window: the one typed into is made
-      // active first, outside the time
-      QWidget* top = inputs[side]->window();
-      if (!top->isActiveWindow()) {
-        top->activateWindow();
-        settle();
-      }
-      (side ? pair.hand : pair.binding) += Pair::timed([&] {
-        QTest::keyClick(inputs[side], key, Qt::NoModifier);
-        QApplication::processEvents();
-      });
-    }
-    if (round++ & 1) add = !add;
+    // "1" twice, then two backspaces
+    const auto key = pair.round & 2 ? Qt::Key_Backspace : Qt::Key_1;
+    pair.turn(
+        [&](int side) {
+          // a user types into the active window: the one typed into is made
+          // active first
+          QWidget* top = inputs[side]->window();
+          if (!top->isActiveWindow()) {
+            top->activateWindow();
+            settle();
+          }
+        },
+        [&](int side) {
+          QTest::keyClick(inputs[side], key, Qt::NoModifier);
+          QApplication::processEvents();
+        });
   }
   pair.report(state);
   d.hide();
@@ -144,16 +150,9 @@ void opening(benchmark::State& state, std::string name, bool first) {
     companions.clear();
     delete d;
   };
-  int round = 0;
   for (auto _ : state) {
     if (first) host.measures().clear();
-    if (round++ & 1) {
-      pair.hand += Pair::timed(hand);
-      pair.binding += Pair::timed(binding);
-    } else {
-      pair.binding += Pair::timed(binding);
-      pair.hand += Pair::timed(hand);
-    }
+    pair.turn([](int) {}, [&](int side) { side ? hand() : binding(); });
   }
   pair.report(state);
 }

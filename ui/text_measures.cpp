@@ -4,11 +4,6 @@
 
 namespace vm::ui {
 
-bool TextMeasures::Setting::operator==(const Setting& o) const {
-  return dpi == o.dpi && frame == o.frame && alignment == o.alignment && margin == o.margin && indent == o.indent &&
-         maxWidth == o.maxWidth && minSize == o.minSize && style == o.style && format == o.format && buddy == o.buddy && contents == o.contents && font == o.font;
-}
-
 TextMeasures::Sizes* TextMeasures::find(const QString& text, const Setting& s) {
   auto it = labels_.find(text);
   if (it == labels_.end()) return nullptr;
@@ -53,7 +48,6 @@ TextMeasures::Sizes* MeasuredLabel::sizes() const {
   s.minSize = minimumSize();
   s.maxWidth = maximumWidth();
   s.style = style();
-  s.format = static_cast<int>(textFormat());
   s.buddy = buddy() != nullptr;
   s.contents = contentsMargins();
   const QString t = text();

@@ -1,7 +1,7 @@
 #pragma once
 // What texts measure, kept for every window a host opens. Laying a label's
 // text out to learn its size is the dearest part of opening a window, and
-// the windows show the same captions, hints and buttons time and again: a
+// the windows show the same captions, hints and units time and again: a
 // label asks here first, and lays its text out only for a text, font and
 // setting it has not met yet. Kept by the host, so no window depends on
 // another's lifetime.
@@ -18,7 +18,7 @@ namespace vm::ui {
 
 class TextMeasures {
  public:
-  // Everything a plain label's size depends on besides its text.
+  // Everything a plain-text label's size depends on besides its text.
   struct Setting {
     QFont font;
     int dpi = 0;
@@ -29,10 +29,9 @@ class TextMeasures {
     QSize minSize;
     int maxWidth = 0;
     const void* style = nullptr;
-    int format = 0;
     bool buddy = false;
     QMargins contents;
-    bool operator==(const Setting& o) const;
+    bool operator==(const Setting&) const = default;
   };
   struct Sizes {
     QSize hint;  // invalid until asked: a wrapped text is often asked only its height
