@@ -180,6 +180,13 @@ class Ref {
   Ref& beside(Ctl control);
   // Shows the static text `caption` just before this result, in its row.
   Ref& captionedBy(Label caption);
+  // Shows this label just after `control`, in its row (the unit of a field or a result).
+  Ref& unitOf(Ctl control);
+  // Shows this label just above `control` (the caption of a section over its picture).
+  Ref& over(Ctl control);
+  // Places a label written as the columns of a table row on a drawing: the
+  // piece of its text from character starts[k] on sits at marks[k].
+  Ref& atColumns(Art drawing, const std::vector<std::string>& marks, const std::vector<std::size_t>& starts);
   Ref& onClick(std::function<void()> fn);
   Ref& onClick(std::function<void(int)> fn);
   Ref& onChange(std::function<void()> fn);
@@ -231,6 +238,12 @@ class FormBuilder {
   Ref<Art> drawing(std::string name, Drawing d);
   // Controls declared inside `body` sit in the frame.
   Ref<Frame> frame(std::string name, std::string caption, const std::function<void()>& body);
+  // Arranges controls already declared as a grid: cells[r][c] in row r and
+  // column c, `rows[r]` captioning row r on its left and `columns[c]`
+  // captioning column c above it. The grid stands where the first of them
+  // is declared; their order in the table stays as declared.
+  void grid(std::initializer_list<Label> rows, std::initializer_list<Label> columns,
+            std::initializer_list<std::initializer_list<Ctl>> cells);
 
   // The Load reaction.
   void onLoad(std::function<void()> fn);
@@ -327,6 +340,28 @@ Ref<H>& Ref<H>::beside(Ctl control) {
 template <class H>
 Ref<H>& Ref<H>::captionedBy(Label caption) {
   b_->def(caption.id).beside = id_;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::unitOf(Ctl control) {
+  b_->def(id_).unitOf = control.id;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::over(Ctl control) {
+  b_->def(id_).over = control.id;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::atColumns(Art drawing, const std::vector<std::string>& marks, const std::vector<std::size_t>& starts) {
+  if (marks.empty() || marks.size() != starts.size()) throw std::logic_error("one mark for each column");
+  at(drawing, marks.front());
+  auto& d = b_->def(id_);
+  d.columns.clear();
+  for (std::size_t k = 0; k < marks.size(); ++k) {
+    const Mark& m = b_->def(drawing.id).art->markAt(marks[k]);
+    d.columns.push_back(TextColumn{starts[k], m.x, m.y});
+  }
   return *this;
 }
 template <class H>

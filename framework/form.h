@@ -70,6 +70,14 @@ struct ControlState {
 };
 
 // What a control is: fixed for the life of the window.
+// A piece of a label's text on a drawing, from character `from` (counted in
+// characters, not bytes) up to the next piece, centred at (x, y): the columns
+// of a table row that the window writes as one text.
+struct TextColumn {
+  std::size_t from = 0;
+  double x = 0, y = 0;
+};
+
 struct ControlDef {
   Kind kind = Kind::Label;
   std::string name;
@@ -89,6 +97,13 @@ struct ControlDef {
   int beside = -1;         // a static label shown just before this control, in its row
                            // (a hint that points at a button, or the caption of a result)
   std::shared_ptr<const Drawing> art;  // drawings, and pictures drawn with the kit
+  // Arrangement the tab order alone does not tell (read by the layout model):
+  int unitOf = -1;         // a unit label shown just after this control, in its row
+  int over = -1;           // a section caption shown just above this control
+  int grid = -1;           // a member of a grid: the id of the grid's first member
+  int gridRow = -1;        // its row in the grid (-1: the row of column captions)
+  int gridColumn = -1;     // its column in the grid (-1: the column of row captions)
+  std::vector<TextColumn> columns;  // a label on a drawing written as columns
   std::function<void(int)> onClick;
   std::function<void()> onChange;
   std::function<void(int)> onChoose;
