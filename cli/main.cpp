@@ -4,6 +4,7 @@
 //   velmorante-cli run [--locale NAME] FORM [STEP...]
 //   velmorante-cli search WORDS...
 //   velmorante-cli sweep [--locale NAME] FORM --vary NAME=FROM:TO:POINTS --result NAME [STEP...]
+//   velmorante-cli layout [--locale NAME] FORM [STEP...]
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -16,6 +17,7 @@
 #include "framework/registry.h"
 #include "framework/steps.h"
 #include "json.h"
+#include "layout_json.h"
 #include "shell/catalogue.h"
 #include "shell/search.h"
 #include "shell/sweep.h"
@@ -112,6 +114,23 @@ int sweep(int argc, char** argv) {
   return 0;
 }
 
+// The arrangement of FORM once it has opened and the steps have run.
+int layout(int argc, char** argv) {
+  int i = 2;
+  const QLocale locale = localeOption(argc, argv, i);
+  if (i >= argc) throw Failure{"layout needs a form name"};
+  const std::string formName = argv[i++];
+  auto form = vm::makeForm(formName);
+  if (!form) throw Failure{"unknown form: " + formName};
+  vm::HeadlessHost host;
+  host.date = today();
+  const bool modal = vm::catalogueMode(formName).value_or(vm::OpenHow::Modeless) == vm::OpenHow::Modal;
+  form->open(host, vm::regionalOf(locale), modal);
+  for (; i < argc; ++i) vm::applyStep(*form, argv[i]);
+  std::cout << vm::cli::layoutObject(*form) << '\n';
+  return 0;
+}
+
 int run(int argc, char** argv) {
   std::string cmd = argc > 1 ? argv[1] : "";
   if (cmd == "list") {
@@ -127,9 +146,11 @@ int run(int argc, char** argv) {
   }
   if (cmd == "search") return search(argc, argv);
   if (cmd == "sweep") return sweep(argc, argv);
+  if (cmd == "layout") return layout(argc, argv);
   if (cmd != "run")
     throw Failure{"usage: velmorante-cli list | menu | run [--locale NAME] FORM [STEP...] | search WORDS... | "
-                  "sweep [--locale NAME] FORM --vary NAME=FROM:TO:POINTS --result NAME [STEP...]"};
+                  "sweep [--locale NAME] FORM --vary NAME=FROM:TO:POINTS --result NAME [STEP...] | "
+                  "layout [--locale NAME] FORM [STEP...]"};
   int i = 2;
   const QLocale locale = localeOption(argc, argv, i);
   if (i >= argc) throw Failure{"run needs a form name"};
