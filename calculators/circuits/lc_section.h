@@ -40,12 +40,12 @@ class LcSectionWindow : public CalculatorOf<Derived> {
                                       shuntArm({Element{t.shunt, ""}})}))
               .tooltip("clicca su di me")
               .onClick([this] { choose(true); });
-    piTitle_ = b.label("lblpigreco", t.piTitle).tooltip("clicca sul circuito");
+    piTitle_ = b.label("lblpigreco", t.piTitle).tooltip("clicca sul circuito").over(pi_);
     t_ = b.drawing("Image2", ladder({seriesArm({Element{t.series, ""}}), shuntArm({Element{t.shunt, ""}}),
                                      seriesArm({Element{t.series, ""}})}))
              .tooltip("clicca su di me")
              .onClick([this] { choose(false); });
-    tTitle_ = b.label("lblT", t.tTitle).tooltip("clicca sul circuito");
+    tTitle_ = b.label("lblT", t.tTitle).tooltip("clicca sul circuito").over(t_);
     instruction_ = b.label("lblistruzione", "PER I CALCOLI CLICCA SUL TIPO DI FILTRO PRESCELTO");
     std::tie(f_, fLabel_) = b.input("txtfrequenza").hidden().label("lblfrequenza", t.frequency).handles();
     std::tie(z_, zLabel_) = b.input("txtimpedenza").text("50").hidden().label("lblimpedenza", t.impedance).handles();

@@ -34,9 +34,9 @@ class OhmsLaw final : public CalculatorOf<OhmsLaw> {
     std::tie(input1_, caption_[0]) = b.input("txtinput1").label("lblinput", "", 0).tooltip("immissione dato").handles();
     std::tie(input2_, caption_[1]) = b.input("txtinput2").label("lblinput", "", 1).tooltip("immissione dato").handles();
     caption_[2] = b.label("lblinput", "", 2).hidden();
-    out1_ = b.result("lblinput", "", 4);
+    out1_ = b.result("lblinput", "", 4).captionedBy(caption_[2]);
     caption_[3] = b.label("lblinput", "", 3).hidden();
-    out2_ = b.result("lblinput", "", 5);
+    out2_ = b.result("lblinput", "", 5).captionedBy(caption_[3]);
     formulas_ = b.label("lblformule");
     b.computeButton("cmdcalcola", "CALCOLA").tooltip("abilita il calcolo").onClick([this] { compute(); });
     b.closeButton("cdmesci", "CHIUDI").tooltip("esce dall'applicazione");

@@ -20,7 +20,7 @@ class Reattanza final : public CalculatorOf<Reattanza> {
     std::tie(freq_, unit_[0]) = b.input("txtinput", 0).label("lblinput", "", 0).handles();
     std::tie(value_, unit_[1]) = b.input("txtinput", 1).label("lblinput", "", 1).handles();
     unit_[2] = b.label("lblinput", "", 2);
-    out_ = b.result("lblinput", "", 3);
+    out_ = b.result("lblinput", "", 3).captionedBy(unit_[2]);
     formula_ = b.label("lblfantasma");
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmnesci", "ESCI");

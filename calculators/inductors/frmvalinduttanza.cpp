@@ -17,12 +17,12 @@ class ValInduttanza final : public CalculatorOf<ValInduttanza> {
           .onClick([this](int i) { chooseMode(i); });
     });
     std::tie(input1_, name_[0]) = b.input("txtinput1").label("lblinput", "", 0).handles();
-    unit_[0] = b.label("lblumisura", "", 0);
+    unit_[0] = b.label("lblumisura", "", 0).unitOf(input1_);
     std::tie(input2_, name_[1]) = b.input("txtinput2").label("lblinput", "", 1).handles();
-    unit_[1] = b.label("lblumisura", "", 1);
+    unit_[1] = b.label("lblumisura", "", 1).unitOf(input2_);
     name_[2] = b.label("lblinput", "", 2);
-    out_ = b.result("lblinput", "", 3);
-    unit_[2] = b.label("lblumisura", "", 2);
+    out_ = b.result("lblinput", "", 3).captionedBy(name_[2]);
+    unit_[2] = b.label("lblumisura", "", 2).unitOf(out_);
     b.computeButton("cmdcalcola", "CALCOLA").onClick([this] { compute(); });
     b.closeButton("cmdesci", "ESCI");
     b.button("cmdchiamabobine", "DATI PRATICI COSTRUZIONE BOBINE IN ARIA").onClick([this] {
