@@ -1,0 +1,349 @@
+// The arrangement rules of the layout model, on windows that show each of
+// them, and the property every window's arrangement has.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <source_location>
+#include <string>
+#include <vector>
+
+#include "framework/headless.h"
+#include "framework/layout.h"
+#include "framework/registry.h"
+#include "framework/steps.h"
+
+namespace vm {
+namespace {
+
+using layout::Anchored;
+using layout::Box;
+using layout::BoxKind;
+using layout::Item;
+using layout::Layout;
+using layout::Role;
+
+struct Opened {
+  std::unique_ptr<Form> form;
+  HeadlessHost host;
+  Layout layout;
+};
+
+// The window opened and driven by `steps`, and its arrangement afterwards.
+std::unique_ptr<Opened> opened(const std::string& name, const std::vector<std::string>& steps = {}) {
+  auto o = std::make_unique<Opened>();
+  o->form = makeForm(name);
+  if (!o->form) throw std::invalid_argument("no window " + name);
+  o->form->open(o->host, Regional::italian(), false);
+  for (const auto& s : steps) applyStep(*o->form, s);
+  o->layout = layout::arrange(*o->form);
+  return o;
+}
+
+struct Placed {
+  const Box* box;
+  const Item* item;
+};
+
+// Every item that shows a control, with the box it stands in.
+std::vector<Placed> items(const Layout& l) {
+  std::vector<Placed> out;
+  for (const auto& b : l.boxes)
+    for (const auto& it : b.items)
+      if (it.control >= 0) out.push_back({&b, &it});
+  return out;
+}
+
+const Item* itemOf(const Layout& l, int id, const Box** in = nullptr) {
+  for (const auto& p : items(l))
+    if (p.item->control == id) {
+      if (in) *in = p.box;
+      return p.item;
+    }
+  return nullptr;
+}
+
+const Item* at(const Box& b, int row, int column) {
+  for (const auto& it : b.items)
+    if (it.row <= row && row < it.row + it.rowSpan && it.column <= column && column < it.column + it.columnSpan)
+      return &it;
+  return nullptr;
+}
+
+bool overlap(const Anchored& a, const Anchored& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+// --- rules, each over the windows that show it -------------------------------
+
+struct Case {
+  Case(std::string f, std::vector<std::string> s = {}, std::source_location w = std::source_location::current())
+      : form(std::move(f)), steps(std::move(s)), where(w) {}
+  std::string form;
+  std::vector<std::string> steps;
+  std::source_location where;
+};
+
+#define AT(c) ::testing::Message() << (c).where.file_name() << ':' << (c).where.line() << ' ' << (c).form
+
+// A grid's fields stand under the caption of their column and right of the
+// caption of their row; no field shares a cell.
+TEST(Layout, GridFieldsStandUnderTheirColumnCaptionsAndBesideTheirRowCaptions) {
+  for (const Case& c : {Case{"frmwwl"}}) {
+    auto o = opened(c.form, c.steps);
+    int grids = 0;
+    for (const auto& b : o->layout.boxes) {
+      if (b.kind != BoxKind::Grid) continue;
+      ++grids;
+      int fields = 0;
+      for (const auto& it : b.items) {
+        if (it.role == Role::RowCaption || it.role == Role::ColumnCaption) continue;
+        ++fields;
+        const Item* rowCaption = at(b, it.row, 0);
+        const Item* columnCaption = at(b, 0, it.column);
+        ASSERT_TRUE(rowCaption && columnCaption) << AT(c);
+        EXPECT_EQ(rowCaption->role, Role::RowCaption) << AT(c);
+        EXPECT_EQ(columnCaption->role, Role::ColumnCaption) << AT(c);
+        EXPECT_EQ(at(b, it.row, it.column), &it) << AT(c) << " two controls in one cell";
+      }
+      EXPECT_EQ(fields, (b.rows - 1) * (b.columns - 1)) << AT(c) << " every cell of the grid holds a field";
+    }
+    EXPECT_EQ(grids, 1) << AT(c);
+  }
+}
+
+// A unit stands right of its field or result, in the same row, with the
+// field's caption on the left; the same for every mode of the window.
+TEST(Layout, UnitsStandBesideTheirFields) {
+  for (const Case& c : {Case{"frmvalinduttanza"}, Case{"frmvalinduttanza", {"click:Option1:1"}},
+                        Case{"frmvalinduttanza", {"click:Option1:2", "txtinput1=7", "txtinput2=100", "click:cmdcalcola"}}}) {
+    auto o = opened(c.form, c.steps);
+    int units = 0;
+    for (const auto& p : items(o->layout)) {
+      if (p.item->role != Role::Unit) continue;
+      ++units;
+      const Item* field = at(*p.box, p.item->row, p.item->column - 1);
+      ASSERT_NE(field, nullptr) << AT(c);
+      EXPECT_TRUE(field->role == Role::Input || field->role == Role::Result) << AT(c);
+      EXPECT_EQ(p.item->column, p.box->columns - 1) << AT(c) << " units line up in the last column";
+      const Item* caption = at(*p.box, p.item->row, 0);
+      ASSERT_NE(caption, nullptr) << AT(c);
+      EXPECT_TRUE(caption->role == Role::Caption || caption->role == Role::ResultCaption) << AT(c);
+    }
+    EXPECT_EQ(units, 3) << AT(c);
+  }
+}
+
+// Labels on a drawing never run into each other, whatever their texts, and
+// stay inside the drawing.
+TEST(Layout, LabelsOnADrawingDoNotRunIntoEachOther) {
+  for (const Case& c : {Case{"frmyagi3", {"txtfrequenza=28"}}, Case{"frmyagi3", {"txtfrequenza=50"}},
+                        Case{"frmyagi5", {"txtfrequenza=28"}}, Case{"frmprefissi"}}) {
+    auto o = opened(c.form, c.steps);
+    int shown = 0;
+    for (const auto& d : o->layout.drawings) {
+      for (std::size_t i = 0; i < d.labels.size(); ++i) {
+        const Anchored& a = d.labels[i];
+        if (!o->form->shown(a.control) || a.text.empty()) continue;
+        ++shown;
+        EXPECT_GE(a.width, layout::textWidth(a.text)) << AT(c) << " " << a.text;
+        for (std::size_t j = 0; j < i; ++j) {
+          const Anchored& b = d.labels[j];
+          if (!o->form->shown(b.control) || b.text.empty()) continue;
+          EXPECT_FALSE(overlap(a, b)) << AT(c) << ": \"" << a.text << "\" runs into \"" << b.text << "\"";
+        }
+      }
+    }
+    EXPECT_GT(shown, 2) << AT(c);
+  }
+}
+
+// A table row written as one text stands in the table's columns: each of
+// its columns is centred under the heading of that column.
+TEST(Layout, TheColumnsOfATableRowLineUpUnderTheirHeadings) {
+  for (const Case& c : {Case{"frmprefissi"}}) {
+    auto o = opened(c.form, c.steps);
+    ASSERT_EQ(o->layout.drawings.size(), 1u) << AT(c);
+    std::map<int, std::vector<const Anchored*>> byColumn;
+    std::map<int, double> rowTop;
+    for (const auto& a : o->layout.drawings[0].labels) {
+      ASSERT_GE(a.piece, 0) << AT(c);
+      byColumn[a.piece].push_back(&a);
+      // the pieces of one text stand in one line
+      if (!rowTop.count(a.control)) rowTop[a.control] = a.top;
+      EXPECT_DOUBLE_EQ(a.top, rowTop[a.control]) << AT(c);
+      EXPECT_EQ(a.text.find("  "), std::string::npos) << AT(c) << " a column holds one piece: " << a.text;
+    }
+    EXPECT_EQ(byColumn.size(), 3u) << AT(c);
+    for (const auto& [column, pieces] : byColumn)
+      for (const Anchored* a : pieces)
+        EXPECT_DOUBLE_EQ(a->left + a->width / 2, pieces.front()->left + pieces.front()->width / 2)
+            << AT(c) << " column " << column << ": " << a->text;
+  }
+}
+
+// What a frame holds stands in the frame's own box.
+TEST(Layout, AFrameHoldsItsControls) {
+  for (const Case& c : {Case{"frmvalinduttanza"}, Case{"frmyagi3", {"txtfrequenza=28"}}, Case{"frmautorisonanza"}}) {
+    auto o = opened(c.form, c.steps);
+    int frames = 0;
+    for (const auto& p : items(o->layout)) {
+      if (p.item->role != Role::Frame) continue;
+      ++frames;
+      ASSERT_GE(p.item->box, 0) << AT(c);
+      const Box& inner = o->layout.boxes[static_cast<std::size_t>(p.item->box)];
+      EXPECT_EQ(inner.kind, BoxKind::Frame) << AT(c);
+      for (int id = 0; id < o->form->count(); ++id) {
+        if (o->form->def(id).parent != p.item->control || o->form->def(id).drawing >= 0) continue;
+        const Box* in = nullptr;
+        ASSERT_NE(itemOf(o->layout, id, &in), nullptr) << AT(c);
+        EXPECT_EQ(in, &inner) << AT(c) << " " << o->form->qualifiedName(id);
+      }
+    }
+    EXPECT_GE(frames, 1) << AT(c);
+  }
+}
+
+// A result wraps inside the width its row gets, and a long one changes
+// nothing of the arrangement: the window has no reason to grow for it, or
+// to stay grown after it.
+TEST(Layout, ALongResultWrapsAndLeavesTheArrangementAsItWas) {
+  struct Long : Case {
+    Long(std::string f, std::vector<std::string> s, std::string r, int i,
+         std::source_location w = std::source_location::current())
+        : Case(std::move(f), std::move(s), w), result(std::move(r)), index(i) {}
+    std::string result;
+    int index;
+  };
+  for (const Long& c :
+       {Long{"frmleggediohm", {"txtinput1=1e30", "txtinput2=1e30", "click:cmdcalcola"}, "lblinput", 5}}) {
+    auto before = opened(c.form);
+    auto after = opened(c.form, c.steps);
+    const int id = after->form->find(c.result, c.index);
+    ASSERT_GT(after->form->state(id).text.size(), 60u) << AT(c);
+    const Box* in = nullptr;
+    const Item* r = itemOf(after->layout, id, &in);
+    ASSERT_NE(r, nullptr) << AT(c);
+    EXPECT_TRUE(r->wraps) << AT(c);
+    EXPECT_EQ(r->column + r->columnSpan, in->columns) << AT(c) << " a result reaches the right of its box";
+    ASSERT_EQ(before->layout.boxes.size(), after->layout.boxes.size()) << AT(c);
+    for (std::size_t b = 0; b < before->layout.boxes.size(); ++b) {
+      const auto& x = before->layout.boxes[b];
+      const auto& y = after->layout.boxes[b];
+      EXPECT_EQ(x.rows, y.rows) << AT(c);
+      EXPECT_EQ(x.columns, y.columns) << AT(c);
+      ASSERT_EQ(x.items.size(), y.items.size()) << AT(c);
+      for (std::size_t i = 0; i < x.items.size(); ++i) {
+        EXPECT_EQ(x.items[i].control, y.items[i].control) << AT(c);
+        EXPECT_EQ(x.items[i].row, y.items[i].row) << AT(c);
+        EXPECT_EQ(x.items[i].columnSpan, y.items[i].columnSpan) << AT(c);
+      }
+    }
+  }
+}
+
+// A section caption stands just above its picture, in the same column.
+TEST(Layout, SectionCaptionsStandOverTheirPictures) {
+  for (const Case& c : {Case{"frmpassabasso"}, Case{"frmpassaalto"}}) {
+    auto o = opened(c.form, c.steps);
+    int sections = 0;
+    for (const auto& p : items(o->layout)) {
+      if (p.item->role != Role::SectionCaption) continue;
+      ++sections;
+      const Item* below = at(*p.box, p.item->row + 1, p.item->column);
+      ASSERT_NE(below, nullptr) << AT(c);
+      EXPECT_EQ(o->form->def(p.item->control).over, below->control) << AT(c);
+    }
+    EXPECT_EQ(sections, 2) << AT(c);
+  }
+}
+
+// A hint stands just before the button it points at, in the button row.
+TEST(Layout, AHintStandsJustBeforeItsButton) {
+  for (const Case& c : {Case{"frmdB"}}) {
+    auto o = opened(c.form, c.steps);
+    int hints = 0;
+    for (const auto& p : items(o->layout)) {
+      if (p.item->role != Role::Hint) continue;
+      ++hints;
+      EXPECT_EQ(p.box->kind, BoxKind::Buttons) << AT(c);
+      const Item* next = at(*p.box, p.item->row, p.item->column + 1);
+      ASSERT_NE(next, nullptr) << AT(c);
+      EXPECT_EQ(o->form->def(p.item->control).beside, next->control) << AT(c);
+    }
+    EXPECT_EQ(hints, 1) << AT(c);
+  }
+}
+
+// --- the property of every window ---------------------------------------------
+
+// Every control is placed exactly once (in a box, or on its drawing); every
+// item lies inside its box, no two share a cell, every box but the window is
+// held by exactly one item; every label lies inside its drawing; the window
+// folded into one column shows every control of the boxes once.
+void checkPlacement(const std::string& name, const Form& f, const Layout& l) {
+  std::vector<int> placed(static_cast<std::size_t>(f.count()), 0);
+  std::vector<int> held(l.boxes.size(), 0);
+  for (const auto& b : l.boxes) {
+    std::set<std::pair<int, int>> cells;
+    for (const auto& it : b.items) {
+      EXPECT_GE(it.row, 0) << name;
+      EXPECT_GE(it.column, 0) << name;
+      EXPECT_LE(it.row + it.rowSpan, b.rows) << name << " an item below its box";
+      EXPECT_LE(it.column + it.columnSpan, b.columns) << name << " an item right of its box";
+      for (int r = it.row; r < it.row + it.rowSpan; ++r)
+        for (int c = it.column; c < it.column + it.columnSpan; ++c)
+          EXPECT_TRUE(cells.insert({r, c}).second) << name << " two items in one cell";
+      if (it.control >= 0) ++placed[static_cast<std::size_t>(it.control)];
+      if (it.box >= 0) ++held[static_cast<std::size_t>(it.box)];
+    }
+  }
+  for (std::size_t b = 1; b < l.boxes.size(); ++b) EXPECT_EQ(held[b], 1) << name << " box " << b;
+  EXPECT_EQ(held[0], 0) << name;
+  std::vector<int> onFolded(static_cast<std::size_t>(f.count()), 0);
+  for (const auto& line : l.folded) ++onFolded[static_cast<std::size_t>(line.control)];
+  for (const auto& d : l.drawings) {
+    std::set<int> labels;
+    for (const auto& a : d.labels) {
+      labels.insert(a.control);
+      EXPECT_GE(a.left, 0) << name << " " << a.text;
+      EXPECT_GE(a.top, 0) << name << " " << a.text;
+      EXPECT_LE(a.left + a.width, d.width + 1e-9) << name << " a label beyond its drawing: " << a.text;
+      EXPECT_LE(a.top + a.height, d.height + 1e-9) << name << " a label below its drawing: " << a.text;
+    }
+    for (int id : labels) ++placed[static_cast<std::size_t>(id)];
+    for (std::size_t i = 0; i < d.labels.size(); ++i)
+      for (std::size_t j = 0; j < i; ++j) {
+        const Anchored& a = d.labels[i];
+        const Anchored& b = d.labels[j];
+        if (f.shown(a.control) && f.shown(b.control) && a.width > 0 && b.width > 0) {
+          EXPECT_FALSE(overlap(a, b)) << name << ": \"" << a.text << "\" runs into \"" << b.text << "\"";
+        }
+      }
+  }
+  for (int id = 0; id < f.count(); ++id) {
+    EXPECT_EQ(placed[static_cast<std::size_t>(id)], 1) << name << " " << f.qualifiedName(id);
+    const bool inBoxes = f.def(id).drawing < 0 || !f.def(f.def(id).drawing).art;
+    EXPECT_EQ(onFolded[static_cast<std::size_t>(id)], inBoxes ? 1 : 0) << name << " folded " << f.qualifiedName(id);
+  }
+}
+
+TEST(Layout, EveryWindowPlacesEachControlOnceInsideItsArea) {
+  for (const auto& e : calculators()) {
+    const std::string name(e.form);
+    auto o = opened(name);
+    checkPlacement(name, *o->form, o->layout);
+    // and once more after its compute button, with what it shows then
+    for (int id = 0; id < o->form->count(); ++id)
+      if (o->form->def(id).computes && o->form->takesFocus(id)) {
+        o->form->click(id);
+        if (o->form->isOpen()) checkPlacement(name + " computed", *o->form, layout::arrange(*o->form));
+        break;
+      }
+  }
+}
+
+}  // namespace
+}  // namespace vm
