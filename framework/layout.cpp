@@ -1,6 +1,7 @@
 #include "layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace vm::layout {
@@ -25,6 +26,99 @@ std::size_t offsetOf(std::string_view s, std::size_t n) {
     if (seen++ == n) return i;
   }
   return s.size();
+}
+
+// What is drawn on a drawing, as a label placed on it sees it: strokes (a
+// segment and half its width) it would rather not cover, and the drawing's
+// own texts, which it must not cover.
+struct Stroke {
+  double x1, y1, x2, y2, half;
+};
+struct Obstacles {
+  std::vector<Stroke> strokes;
+  std::vector<Anchored> texts;
+};
+
+// The size of a drawing's own texts, in its units.
+constexpr double kDrawingTextSize = 11;
+constexpr double kPi = 3.14159265358979323846;
+
+Obstacles obstaclesOf(const Drawing& d) {
+  Obstacles o;
+  auto seg = [&](double x1, double y1, double x2, double y2, double half) { o.strokes.push_back({x1, y1, x2, y2, half}); };
+  auto ring = [&](const Shape& s, double start, double span, double half) {
+    const double cx = s.x1 + s.x2 / 2, cy = s.y1 + s.y2 / 2, rx = s.x2 / 2, ry = s.y2 / 2;
+    constexpr int steps = 24;
+    for (int i = 0; i < steps; ++i) {
+      const double a = (start + span * i / steps) * kPi / 180, b = (start + span * (i + 1) / steps) * kPi / 180;
+      seg(cx + rx * std::cos(a), cy - ry * std::sin(a), cx + rx * std::cos(b), cy - ry * std::sin(b), half);
+    }
+  };
+  for (const Shape& s : d.shapes) {
+    const double half = s.width / 2;
+    switch (s.type) {
+      case Shape::Type::Line: seg(s.x1, s.y1, s.x2, s.y2, half); break;
+      case Shape::Type::Polyline:
+        for (std::size_t i = 0; i + 3 < s.points.size(); i += 2)
+          seg(s.points[i], s.points[i + 1], s.points[i + 2], s.points[i + 3], half);
+        break;
+      case Shape::Type::Rect:
+        seg(s.x1, s.y1, s.x1 + s.x2, s.y1, half);
+        seg(s.x1 + s.x2, s.y1, s.x1 + s.x2, s.y1 + s.y2, half);
+        seg(s.x1 + s.x2, s.y1 + s.y2, s.x1, s.y1 + s.y2, half);
+        seg(s.x1, s.y1 + s.y2, s.x1, s.y1, half);
+        if (s.filled) seg(s.x1, s.y1 + s.y2 / 2, s.x1 + s.x2, s.y1 + s.y2 / 2, s.y2 / 2);
+        break;
+      case Shape::Type::Ellipse: ring(s, 0, 360, half); break;
+      case Shape::Type::Arc: ring(s, s.start, s.span, half); break;
+      case Shape::Type::Symbol: {
+        // a symbol stands along the segment between its points, about as
+        // wide across it as a resistor's zig-zag
+        const double len = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
+        if (s.symbol == Symbol::Ground || s.symbol == Symbol::Antenna) {
+          const double k = len > 0 ? len / (s.symbol == Symbol::Ground ? 12 : 20) : 1;
+          const double reach = (s.symbol == Symbol::Ground ? 12 : -20) * k;
+          seg(s.x1, s.y1, s.x1, s.y1 + reach, 9 * k);
+        } else {
+          seg(s.x1, s.y1, s.x2, s.y2, 6);
+        }
+        break;
+      }
+      case Shape::Type::Text: {
+        Anchored t;
+        t.text = s.text;
+        t.width = textWidth(s.text, kDrawingTextSize);
+        t.height = kLineHeight * kDrawingTextSize / kTextSize;
+        t.left = s.x1;  // (x, y): the left end of the text, at its middle height
+        t.top = s.y1 - t.height / 2;
+        o.texts.push_back(std::move(t));
+        break;
+      }
+    }
+  }
+  return o;
+}
+
+// True when the stroke passes through the inside of the box.
+bool crosses(const Stroke& s, const Anchored& a) {
+  // the box grown by half the stroke's width, the segment clipped to it
+  const double x0 = a.left - s.half, x1 = a.left + a.width + s.half;
+  const double y0 = a.top - s.half, y1 = a.top + a.height + s.half;
+  double t0 = 0, t1 = 1;
+  const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {s.x1 - x0, x1 - s.x1, s.y1 - y0, y1 - s.y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] <= 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 >= t1) return false;
+  }
+  return true;
 }
 
 class Arranger {
@@ -279,13 +373,15 @@ class Arranger {
         }
       }
       // only what is on the screen can run into something
-      std::vector<Anchored*> placed;
+      const Obstacles drawn = obstaclesOf(*f_.def(art).art);
+      std::vector<const Anchored*> placed;
+      for (const auto& t : drawn.texts) placed.push_back(&t);
       for (auto& a : dl.labels) {
         if (!f_.shown(a.control) || blank(a.text)) {
-          place(a, dl, {});
+          place(a, dl, {}, {});
           continue;
         }
-        place(a, dl, placed);
+        place(a, dl, placed, drawn.strokes);
         placed.push_back(&a);
       }
       out_.drawings.push_back(std::move(dl));
@@ -313,12 +409,14 @@ class Arranger {
   }
 
   // Centred on its anchor where that is free; else running right or left
-  // of it; else the same a line lower or higher, and so on.
-  static void place(Anchored& a, const DrawingLayout& dl, const std::vector<Anchored*>& placed) {
+  // of it; else the same a line lower or higher, and so on. Free: clear of
+  // the texts already there and of the drawing's strokes; where no place
+  // near the anchor is, clear of the texts alone will do.
+  static void place(Anchored& a, const DrawingLayout& dl, const std::vector<const Anchored*>& placed,
+                    const std::vector<Stroke>& strokes) {
     const double lines[] = {0, 1, -1, 2, -2};
     const Side sides[] = {Side::Centre, Side::Right, Side::Left};
-    Anchored first;
-    bool have = false;
+    std::vector<Anchored> candidates;
     for (double l : lines) {
       for (Side s : sides) {
         Anchored c = a;
@@ -328,17 +426,26 @@ class Arranger {
         // a label stays whole inside its drawing
         c.left = std::clamp(c.left, 0.0, std::max(0.0, dl.width - c.width));
         c.top = std::clamp(c.top, 0.0, std::max(0.0, dl.height - c.height));
-        if (!have) {
-          first = c;
-          have = true;
-        }
-        if (std::none_of(placed.begin(), placed.end(), [&](const Anchored* p) { return overlap(c, *p); })) {
-          a = c;
-          return;
-        }
+        candidates.push_back(std::move(c));
       }
     }
-    a = first;
+    auto clearOfTexts = [&](const Anchored& c) {
+      return std::none_of(placed.begin(), placed.end(), [&](const Anchored* p) { return overlap(c, *p); });
+    };
+    auto clearOfStrokes = [&](const Anchored& c) {
+      return std::none_of(strokes.begin(), strokes.end(), [&](const Stroke& s) { return crosses(s, c); });
+    };
+    for (const auto& c : candidates)
+      if (clearOfTexts(c) && clearOfStrokes(c)) {
+        a = c;
+        return;
+      }
+    for (const auto& c : candidates)
+      if (clearOfTexts(c)) {
+        a = c;
+        return;
+      }
+    a = candidates.front();
   }
 
   void fold(int b, int frame) {

@@ -136,8 +136,20 @@ TEST(Layout, UnitsStandBesideTheirFields) {
   }
 }
 
-// Labels on a drawing never run into each other, whatever their texts, and
-// stay inside the drawing.
+// A point of a line of the drawing inside the box of a label, if any.
+bool onALine(const Drawing& d, const Anchored& a) {
+  for (const auto& s : d.shapes) {
+    if (s.type != Shape::Type::Line) continue;
+    for (int k = 0; k <= 100; ++k) {
+      const double x = s.x1 + (s.x2 - s.x1) * k / 100, y = s.y1 + (s.y2 - s.y1) * k / 100;
+      if (x > a.left && x < a.left + a.width && y > a.top && y < a.top + a.height) return true;
+    }
+  }
+  return false;
+}
+
+// Labels on a drawing never run into each other, whatever their texts, stay
+// inside the drawing and off its lines.
 TEST(Layout, LabelsOnADrawingDoNotRunIntoEachOther) {
   for (const Case& c : {Case{"frmyagi3", {"txtfrequenza=28"}}, Case{"frmyagi3", {"txtfrequenza=50"}},
                         Case{"frmyagi5", {"txtfrequenza=28"}}, Case{"frmprefissi"}}) {
@@ -149,6 +161,7 @@ TEST(Layout, LabelsOnADrawingDoNotRunIntoEachOther) {
         if (!o->form->shown(a.control) || a.text.empty()) continue;
         ++shown;
         EXPECT_GE(a.width, layout::textWidth(a.text)) << AT(c) << " " << a.text;
+        EXPECT_FALSE(onALine(*o->form->def(d.control).art, a)) << AT(c) << " \"" << a.text << "\" over a line";
         for (std::size_t j = 0; j < i; ++j) {
           const Anchored& b = d.labels[j];
           if (!o->form->shown(b.control) || b.text.empty()) continue;
