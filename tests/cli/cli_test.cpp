@@ -83,7 +83,7 @@ TEST(Cli, MenuIsTheCatalogueTree) {
             std::string::npos);
 }
 
-}  // namespace
+
 
 // The same window in each regional format: 159.154.976,2 ohm of a series
 // circuit far below its resonance, and a wire diameter rounded to the
@@ -142,3 +142,54 @@ TEST(CliSweep, MistakesExitWithTwo) {
   EXPECT_EQ(run("sweep frmros --vary txtnulla=1:2:3 --result lblimpedenza").code, 2);
   EXPECT_EQ(run("sweep frmnulla --vary txtros=1:2:3 --result lblimpedenza").code, 2);
 }
+
+// The lines a command writes on stderr (stdout thrown away).
+std::string errors(const std::string& args) {
+  std::string cmd = std::string(VELMORANTE_CLI) + " " + args + " 2>&1 >/dev/null";
+  FILE* p = popen(cmd.c_str(), "r");
+  std::string out;
+  std::array<char, 4096> buf{};
+  while (std::size_t n = std::fread(buf.data(), 1, buf.size(), p)) out.append(buf.data(), n);
+  pclose(p);
+  return out;
+}
+
+TEST(CliLayout, EveryWindowPrintsItsArrangementAsOneObject) {
+  const std::string list = run("list").out;
+  int windows = 0;
+  for (std::size_t at = 0; at < list.size();) {
+    const std::size_t tab = list.find('\t', at), nl = list.find('\n', at);
+    ASSERT_NE(tab, std::string::npos);
+    const std::string form = list.substr(at, tab - at);
+    at = nl + 1;
+    Result r = run("layout " + form);
+    ASSERT_EQ(r.code, 0) << form;
+    EXPECT_EQ(r.out.rfind("{\"form\":\"" + form + "\",", 0), 0u) << form;
+    EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << form << ": one line";
+    EXPECT_NE(r.out.find("\"boxes\":[{\"kind\":\"window\""), std::string::npos) << form;
+    ++windows;
+  }
+  EXPECT_GT(windows, 150);
+}
+
+TEST(CliLayout, TheStepsRunBeforeTheArrangementIsTaken) {
+  // a label on the drawing is placed with the text the computation wrote
+  const std::string empty = "\"control\":\"lblspazriflettore\",\"piece\":null,\"text\":\"\"";
+  EXPECT_NE(run("layout --locale it_IT frmyagi3").out.find(empty), std::string::npos);
+  Result r = run("layout --locale it_IT frmyagi3 txtfrequenza=28");
+  ASSERT_EQ(r.code, 0);
+  EXPECT_EQ(r.out.find(empty), std::string::npos) << r.out;
+  EXPECT_NE(run("layout frmwwl").out.find("\"size\":{\"width\":5880,\"height\":3180}"), std::string::npos);
+}
+
+TEST(CliLayout, MistakesExitWithTwoAndOneLine) {
+  for (const char* args : {"layout frmnulla", "layout", "layout frmwwl click:cmdnulla", "layout --locale xx_YY frmwwl"}) {
+    Result r = run(args);
+    EXPECT_EQ(r.code, 2) << args;
+    EXPECT_EQ(r.out, "") << args;
+    const std::string e = errors(args);
+    EXPECT_EQ(e.find('\n'), e.size() - 1) << args << ": " << e;
+  }
+}
+
+}  // namespace
