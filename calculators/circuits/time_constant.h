@@ -38,12 +38,12 @@ class TimeConstantWindow : public CalculatorOf<Derived> {
       known_ = b.options("Option1", {t.known[0], t.known[1], t.known[2]}).onClick([this](int i) { choose(i); });
     });
     std::tie(in1_, caption_[0]) = b.input("txtinput1").label("lblinput", "", 0).handles();
-    unit_[0] = b.label("lblumisura", "", 0);
+    unit_[0] = b.label("lblumisura", "", 0).unitOf(in1_);
     std::tie(in2_, caption_[1]) = b.input("txtinput2").label("lblinput", "", 1).handles();
-    unit_[1] = b.label("lblumisura", "", 1);
+    unit_[1] = b.label("lblumisura", "", 1).unitOf(in2_);
     caption_[2] = b.label("lblinput", "", 2);
-    out_ = b.result("lblinput", "", 3);
-    unit_[2] = b.label("lblumisura", "", 2);
+    out_ = b.result("lblinput", "", 3).captionedBy(caption_[2]);
+    unit_[2] = b.label("lblumisura", "", 2).unitOf(out_);
     Art drw = b.drawing("drwcircuito", chargingCircuit(t.load));
     r_ = b.result("lblr").at(drw, "resistor");
     load_ = b.result(t.loadName).at(drw, "load");

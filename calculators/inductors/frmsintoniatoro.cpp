@@ -33,12 +33,12 @@ class SintoniaToro final : public CalculatorOf<SintoniaToro> {
                  .tooltip("EFFETTUARE UNA SCELTA")
                  .hidden();
     std::tie(input1_, name_[0]) = b.input("txtinput1").label("lblinput", "", 0).hidden().handles();
-    unit_[0] = b.label("lblumisura", "", 0);
+    unit_[0] = b.label("lblumisura", "", 0).unitOf(input1_);
     std::tie(input2_, name_[1]) = b.input("txtinput2").label("lblinput", "", 1).hidden().handles();
-    unit_[1] = b.label("lblumisura", "", 1);
+    unit_[1] = b.label("lblumisura", "", 1).unitOf(input2_);
     name_[2] = b.label("lblinput", "", 2);
-    out_ = b.result("lblinput", "", 3);
-    unit_[2] = b.label("lblumisura", "", 2);
+    out_ = b.result("lblinput", "", 3).captionedBy(name_[2]);
+    unit_[2] = b.label("lblumisura", "", 2).unitOf(out_);
     compute_ = b.computeButton("cmdcalcola", "").hidden().onClick([this] { compute(); });
     turns_ = b.result("lblspire");
     help_ = b.label("lblhelp2",
