@@ -26,6 +26,12 @@ std::string nameOrNull(const Form& f, int id) { return id >= 0 ? quote(f.qualifi
 std::string indexOrNull(int i) { return i >= 0 ? std::to_string(i) : "null"; }
 std::string boolean(bool b) { return b ? "true" : "false"; }
 
+std::string names(const Form& f, const std::vector<int>& ids) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < ids.size(); ++i) out += (i ? "," : "") + quote(f.qualifiedName(ids[i]));
+  return out + "]";
+}
+
 std::string itemObject(const Form& f, const layout::Item& it) {
   return std::string("{\"role\":") + quote(layout::roleName(it.role)) + ",\"control\":" + nameOrNull(f, it.control) +
          ",\"box\":" + indexOrNull(it.box) + ",\"row\":" + std::to_string(it.row) +
@@ -33,7 +39,7 @@ std::string itemObject(const Form& f, const layout::Item& it) {
          ",\"columnSpan\":" + std::to_string(it.columnSpan) + ",\"align\":" + quote(layout::alignName(it.align)) +
          ",\"wraps\":" + boolean(it.wraps) + ",\"keepsRoom\":" + boolean(it.keepsRoom) +
          ",\"minChars\":" + std::to_string(it.minChars) + ",\"visibleEntries\":" + std::to_string(it.visibleEntries) +
-         "}";
+         ",\"labelledBy\":" + names(f, it.labelledBy) + "}";
 }
 
 }  // namespace

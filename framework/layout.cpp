@@ -262,6 +262,7 @@ class Arranger {
     box(b).stretchColumn = 1;
     int row = 0;
     int buttons = -1;
+    double rowWidth = 0;  // of the row of buttons, in em
     std::set<int> grids;
     for (int id = 0; id < n_; ++id) {
       const auto& d = f_.def(id);
@@ -276,11 +277,17 @@ class Arranger {
       }
       if (w != With::None) continue;
       if (d.kind == Kind::Button) {
+        // a row of buttons too wide for a window goes on in a row below
+        double wide = textWidth(f_.state(id).text, 1) + kButtonPadding;
+        for (int hint : hints_[ix(id)]) wide += textWidth(f_.state(hint).text, 1);
+        if (buttons >= 0 && rowWidth + wide > kButtonRowWidth) buttons = -1;
         if (buttons < 0) {
           buttons = newBox(BoxKind::Buttons, -1);
           box(buttons).rows = 1;
           add(b, item(Role::Buttons, -1, buttons, row++, 0, 1, cols, Align::Centre));
+          rowWidth = 0;
         }
+        rowWidth += wide;
         for (int hint : hints_[ix(id)]) addButton(buttons, Role::Hint, hint);
         addButton(buttons, Role::Button, id);
         continue;
@@ -305,7 +312,9 @@ class Arranger {
         if (caption >= 0)
           add(b, item(with_[ix(caption)] == With::Caption ? Role::Caption : Role::ResultCaption, caption, -1, row, 0,
                       1, 1, Align::Start));
-        add(b, item(role, id, -1, row, 1, 1, unit >= 0 ? 1 : cols - 1, Align::Fill));
+        Item field = item(role, id, -1, row, 1, 1, unit >= 0 ? 1 : cols - 1, Align::Fill);
+        if (caption >= 0) field.labelledBy.push_back(caption);
+        add(b, field);
       } else {
         const Align align = role == Role::Picture || role == Role::Drawing ? Align::Centre
                             : role == Role::Options                       ? Align::Start
@@ -340,6 +349,14 @@ class Arranger {
       add(b, item(role, id, -1, r, c, 1, 1, r == 0 ? Align::Centre : role == Role::RowCaption ? Align::Start : Align::Fill));
     }
     auto& items = box(b).items;
+    // a field is named by the captions of its row and of its column
+    for (auto& cell : items) {
+      if (cell.row == 0 || cell.column == 0) continue;
+      for (const auto& other : items)
+        if (other.column == 0 && other.row == cell.row) cell.labelledBy.push_back(other.control);
+      for (const auto& other : items)
+        if (other.row == 0 && other.column == cell.column) cell.labelledBy.push_back(other.control);
+    }
     std::stable_sort(items.begin(), items.end(),
                      [](const Item& x, const Item& y) { return x.row != y.row ? x.row < y.row : x.column < y.column; });
     box(b).rows = rows;

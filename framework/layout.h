@@ -55,6 +55,7 @@ struct Item {
   bool keepsRoom = true;   // hidden, it keeps its room (a control below the fold does not)
   int minChars = 0;        // the least width in average characters, or 0
   int visibleEntries = 0;  // lists: the most entries its popup shows at once
+  std::vector<int> labelledBy;  // the captions that name it (a field's, a grid's row and column), for screen readers
 };
 
 enum class BoxKind { Window, Fields, Frame, Drawings, Buttons, Grid };
@@ -105,6 +106,10 @@ constexpr double kTextSize = 12;
 constexpr double kLineHeight = 16;
 // The least width of a text field, in average characters.
 constexpr int kFieldChars = 8;
+// The widest row of buttons, in em, and the room a button takes beside its
+// text; a longer row goes on in a row below.
+constexpr double kButtonRowWidth = 44;
+constexpr double kButtonPadding = 2;
 // The most entries a list shows at once; a longer list scrolls.
 constexpr int kListEntries = 15;
 

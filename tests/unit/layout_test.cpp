@@ -107,6 +107,8 @@ TEST(Layout, GridFieldsStandUnderTheirColumnCaptionsAndBesideTheirRowCaptions) {
         EXPECT_EQ(rowCaption->role, Role::RowCaption) << AT(c);
         EXPECT_EQ(columnCaption->role, Role::ColumnCaption) << AT(c);
         EXPECT_EQ(at(b, it.row, it.column), &it) << AT(c) << " two controls in one cell";
+        // a screen reader names the field by both
+        EXPECT_EQ(it.labelledBy, (std::vector<int>{rowCaption->control, columnCaption->control})) << AT(c);
       }
       EXPECT_EQ(fields, (b.rows - 1) * (b.columns - 1)) << AT(c) << " every cell of the grid holds a field";
     }
@@ -287,6 +289,30 @@ TEST(Layout, AHintStandsJustBeforeItsButton) {
       EXPECT_EQ(o->form->def(p.item->control).beside, next->control) << AT(c);
     }
     EXPECT_EQ(hints, 1) << AT(c);
+  }
+}
+
+// A row of buttons too wide for a window goes on below, in the order of
+// the table; a row holds more than one button only where they fit.
+TEST(Layout, ALongRowOfButtonsGoesOnBelow) {
+  for (const Case& c : {Case{"frmpinetwork"}}) {
+    auto o = opened(c.form, c.steps);
+    std::vector<int> order;
+    int rows = 0;
+    for (const auto& b : o->layout.boxes) {
+      if (b.kind != BoxKind::Buttons) continue;
+      ++rows;
+      double wide = 0;
+      for (const auto& it : b.items) {
+        wide += layout::textWidth(o->form->state(it.control).text, 1) + layout::kButtonPadding;
+        order.push_back(it.control);
+      }
+      if (b.items.size() > 1) {
+        EXPECT_LE(wide, layout::kButtonRowWidth) << AT(c);
+      }
+    }
+    EXPECT_GE(rows, 2) << AT(c);
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << AT(c);
   }
 }
 
