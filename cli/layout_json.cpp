@@ -70,7 +70,7 @@ std::string layoutObject(const Form& f) {
       const auto& a = dl.labels[i];
       if (i) out += ',';
       out += "{\"control\":" + nameOrNull(f, a.control) + ",\"piece\":" + indexOrNull(a.piece) +
-             ",\"text\":" + quote(a.text) + ",\"anchor\":{\"x\":" + number(a.anchorX) + ",\"y\":" + number(a.anchorY) +
+             ",\"text\":" + quote(a.text) + ",\"textSize\":" + number(a.textSize) + ",\"anchor\":{\"x\":" + number(a.anchorX) + ",\"y\":" + number(a.anchorY) +
              "},\"left\":" + number(a.left) + ",\"top\":" + number(a.top) + ",\"width\":" + number(a.width) +
              ",\"height\":" + number(a.height) + ",\"side\":" + quote(layout::sideName(a.side)) + "}";
     }

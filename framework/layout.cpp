@@ -379,13 +379,13 @@ class Arranger {
         if (with_[ix(id)] != With::Drawing || d.drawing != art) continue;
         const std::string& text = f_.state(id).text;
         if (d.columns.empty()) {
-          dl.labels.push_back(anchored(id, -1, std::string(text), d.anchorX, d.anchorY));
+          dl.labels.push_back(anchored(id, -1, std::string(text), d.anchorX, d.anchorY, dl.width));
         } else {
           for (std::size_t k = 0; k < d.columns.size(); ++k) {
             const std::size_t from = offsetOf(text, d.columns[k].from);
             const std::size_t to = k + 1 < d.columns.size() ? offsetOf(text, d.columns[k + 1].from) : text.size();
             const std::string piece(trimmed(std::string_view(text).substr(from, to - from)));
-            dl.labels.push_back(anchored(id, static_cast<int>(k), piece, d.columns[k].x, d.columns[k].y));
+            dl.labels.push_back(anchored(id, static_cast<int>(k), piece, d.columns[k].x, d.columns[k].y, dl.width));
           }
         }
       }
@@ -405,18 +405,48 @@ class Arranger {
     }
   }
 
-  static Anchored anchored(int id, int piece, std::string text, double x, double y) {
+  // A label too wide for its drawing is broken into lines at its blanks;
+  // a word still too wide is written smaller, to fit.
+  static Anchored anchored(int id, int piece, std::string text, double x, double y, double room) {
     Anchored a;
     a.control = id;
     a.piece = piece;
-    a.text = std::move(text);
+    a.text = textWidth(text) > room ? wrapped(text, room) : std::move(text);
     a.anchorX = x;
     a.anchorY = y;
     a.width = blank(a.text) ? 0 : textWidth(a.text);
-    a.height = kLineHeight * static_cast<double>(1 + std::count(a.text.begin(), a.text.end(), '\n'));
+    if (a.width > room && room > 0) {
+      a.textSize = kTextSize * room / a.width;
+      a.width = room;
+    }
+    a.height = kLineHeight * a.textSize / kTextSize *
+               static_cast<double>(1 + std::count(a.text.begin(), a.text.end(), '\n'));
     a.left = x - a.width / 2;
     a.top = y - a.height / 2;
     return a;
+  }
+
+  // `text` with a line break in place of each blank where the line would
+  // grow wider than `room`.
+  static std::string wrapped(const std::string& text, double room) {
+    std::string out, line;
+    bool first = true;
+    for (std::size_t at = 0; at <= text.size();) {
+      std::size_t end = text.find(' ', at);
+      if (end == std::string::npos) end = text.size();
+      const std::string word = text.substr(at, end - at);
+      at = end + 1;
+      if (first) {
+        line = word;
+        first = false;
+      } else if (!word.empty() && !blank(line) && textWidth(line + " " + word) > room) {
+        out += line + "\n";
+        line = word;
+      } else {
+        line += " " + word;
+      }
+    }
+    return out + line;
   }
 
   static bool overlap(const Anchored& a, const Anchored& b) {

@@ -68,6 +68,10 @@ struct Box {
   std::vector<Item> items; // in reading order
 };
 
+// The text size of labels on drawings, in drawing units, and the height of their line.
+constexpr double kTextSize = 12;
+constexpr double kLineHeight = 16;
+
 // Which way a label's text runs from its anchor point.
 enum class Side { Centre, Right, Left };
 
@@ -75,7 +79,8 @@ enum class Side { Centre, Right, Left };
 struct Anchored {
   int control = -1;
   int piece = -1;           // the column of the label's text, or -1 for the whole text
-  std::string text;         // what is written there
+  std::string text;         // what is written there (a line break where the model breaks it)
+  double textSize = kTextSize;  // the size it is written in, drawing units
   double anchorX = 0, anchorY = 0;
   double left = 0, top = 0, width = 0, height = 0;  // the box it is written in
   Side side = Side::Centre;
@@ -101,9 +106,6 @@ struct Layout {
   std::vector<FoldedLine> folded;
 };
 
-// The text size of labels on drawings, in drawing units, and the height of their line.
-constexpr double kTextSize = 12;
-constexpr double kLineHeight = 16;
 // The least width of a text field, in average characters.
 constexpr int kFieldChars = 8;
 // The widest row of buttons, in em, and the room a button takes beside its

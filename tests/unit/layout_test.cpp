@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <random>
 #include <set>
 #include <source_location>
 #include <string>
@@ -316,6 +317,54 @@ TEST(Layout, ALongRowOfButtonsGoesOnBelow) {
   }
 }
 
+// A small window with one label on a narrow drawing, whose text the test sets.
+class Narrow final : public CalculatorOf<Narrow> {
+ public:
+  explicit Narrow(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("NARROW");
+    Art art = b.drawing("drw", Drawing(100, 60).mark("m", 50, 30));
+    value = b.result("lblvalue").at(art, "m");
+  }
+  Label value;
+};
+
+// A label too wide for its drawing breaks at its blanks; a word still too
+// wide is written smaller; either way it stays inside, its text unchanged.
+TEST(Layout, ALabelTooWideForItsDrawingBreaksAtItsBlanksOrIsWrittenSmaller) {
+  for (const std::string& text : {std::string("UNO DUE  TRE QUATTRO CINQUE"), std::string(40, '9'),
+                                  std::string("  A ") + std::string(30, '8') + " B"}) {
+    auto f = build<Narrow>("frmnarrow");
+    HeadlessHost host;
+    f->open(host, Regional::italian(), false);
+    f->setText(f->find("lblvalue"), text);
+    const Layout l = layout::arrange(*f);
+    ASSERT_EQ(l.drawings.size(), 1u);
+    ASSERT_EQ(l.drawings[0].labels.size(), 1u);
+    const Anchored& a = l.drawings[0].labels[0];
+    std::string joined = a.text;
+    std::replace(joined.begin(), joined.end(), '\n', ' ');
+    EXPECT_EQ(joined, text);
+    EXPECT_LE(a.left + a.width, 100.0 + 1e-9) << text;
+    EXPECT_GE(a.left, 0) << text;
+    std::size_t start = 0;
+    const bool oneWord = text.find(' ') == std::string::npos;
+    EXPECT_EQ(a.text.find('\n') == std::string::npos, oneWord) << a.text;
+    double widestWord = 0;
+    for (std::size_t at = 0; at <= text.size();) {
+      const std::size_t end = std::min(text.find(' ', at), text.size());
+      widestWord = std::max(widestWord, layout::textWidth(text.substr(at, end - at)));
+      at = end + 1;
+    }
+    EXPECT_EQ(a.textSize < layout::kTextSize, widestWord > 100) << a.text;
+    for (std::size_t nl = a.text.find('\n'); start <= a.text.size(); nl = a.text.find('\n', start)) {
+      const std::string line = a.text.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
+      EXPECT_LE(layout::textWidth(line, a.textSize), 100.0 + 1e-9) << line;
+      if (nl == std::string::npos) break;
+      start = nl + 1;
+    }
+  }
+}
+
 // --- the property of every window ---------------------------------------------
 
 // Every control is placed exactly once (in a box, or on its drawing); every
@@ -381,6 +430,31 @@ TEST(Layout, EveryWindowPlacesEachControlOnceInsideItsArea) {
         if (o->form->isOpen()) checkPlacement(name + " computed", *o->form, layout::arrange(*o->form));
         break;
       }
+  }
+}
+
+
+// The same whatever the user has done: random events, hostile texts.
+TEST(Layout, EveryWindowKeepsItsArrangementWhateverItShows) {
+  const std::vector<std::string> texts = {"", "-0", "1e308", "abc", "1,5", "0.001", "7", "123456789012345678901234567890",
+                                          std::string(300, '9')};
+  std::mt19937 rng(20261210);
+  for (const auto& e : calculators()) {
+    const std::string name(e.form);
+    HeadlessHost host;
+    auto f = e.make();
+    f->open(host, Regional::italian(), false);
+    for (int step = 0; step < 120 && f->isOpen(); ++step) {
+      const int id = static_cast<int>(rng() % static_cast<unsigned>(f->count()));
+      const auto& d = f->def(id);
+      if (d.kind == Kind::Input) f->type(id, texts[rng() % texts.size()]);
+      else if (d.kind == Kind::List && !f->state(id).entries.empty())
+        f->choose(id, static_cast<int>(rng() % f->state(id).entries.size()));
+      else if (!d.closes)
+        f->click(id, d.kind == Kind::Options ? d.firstIndex + static_cast<int>(rng() % f->state(id).captions.size()) : -1);
+      if (step % 12 == 11) checkPlacement(name + " after random events", *f, layout::arrange(*f));
+      if (HasFailure()) return;
+    }
   }
 }
 
