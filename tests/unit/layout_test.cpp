@@ -200,44 +200,14 @@ TEST(Layout, TheColumnsOfATableRowLineUpUnderTheirHeadings) {
   }
 }
 
-// What a frame holds stands in the frame's own box.
-TEST(Layout, AFrameHoldsItsControls) {
-  for (const Case& c : {Case{"frmvalinduttanza"}, Case{"frmyagi3", {"txtfrequenza=28"}}, Case{"frmautorisonanza"}}) {
-    auto o = opened(c.form, c.steps);
-    int frames = 0;
-    for (const auto& p : items(o->layout)) {
-      if (p.item->role != Role::Frame) continue;
-      ++frames;
-      ASSERT_GE(p.item->box, 0) << AT(c);
-      const Box& inner = o->layout.boxes[static_cast<std::size_t>(p.item->box)];
-      EXPECT_EQ(inner.kind, BoxKind::Frame) << AT(c);
-      for (int id = 0; id < o->form->count(); ++id) {
-        if (o->form->def(id).parent != p.item->control || o->form->def(id).drawing >= 0) continue;
-        const Box* in = nullptr;
-        ASSERT_NE(itemOf(o->layout, id, &in), nullptr) << AT(c);
-        EXPECT_EQ(in, &inner) << AT(c) << " " << o->form->qualifiedName(id);
-      }
-    }
-    EXPECT_GE(frames, 1) << AT(c);
-  }
-}
-
 // A result wraps inside the width its row gets, and a long one changes
 // nothing of the arrangement: the window has no reason to grow for it, or
 // to stay grown after it.
 TEST(Layout, ALongResultWrapsAndLeavesTheArrangementAsItWas) {
-  struct Long : Case {
-    Long(std::string f, std::vector<std::string> s, std::string r, int i,
-         std::source_location w = std::source_location::current())
-        : Case(std::move(f), std::move(s), w), result(std::move(r)), index(i) {}
-    std::string result;
-    int index;
-  };
-  for (const Long& c :
-       {Long{"frmleggediohm", {"txtinput1=1e30", "txtinput2=1e30", "click:cmdcalcola"}, "lblinput", 5}}) {
+  for (const Case& c : {Case{"frmleggediohm", {"txtinput1=1e30", "txtinput2=1e30", "click:cmdcalcola"}}}) {
     auto before = opened(c.form);
     auto after = opened(c.form, c.steps);
-    const int id = after->form->find(c.result, c.index);
+    const int id = after->form->find("lblinput", 5);
     ASSERT_GT(after->form->state(id).text.size(), 60u) << AT(c);
     const Box* in = nullptr;
     const Item* r = itemOf(after->layout, id, &in);
@@ -273,23 +243,6 @@ TEST(Layout, SectionCaptionsStandOverTheirPictures) {
       EXPECT_EQ(o->form->def(p.item->control).over, below->control) << AT(c);
     }
     EXPECT_EQ(sections, 2) << AT(c);
-  }
-}
-
-// A hint stands just before the button it points at, in the button row.
-TEST(Layout, AHintStandsJustBeforeItsButton) {
-  for (const Case& c : {Case{"frmdB"}}) {
-    auto o = opened(c.form, c.steps);
-    int hints = 0;
-    for (const auto& p : items(o->layout)) {
-      if (p.item->role != Role::Hint) continue;
-      ++hints;
-      EXPECT_EQ(p.box->kind, BoxKind::Buttons) << AT(c);
-      const Item* next = at(*p.box, p.item->row, p.item->column + 1);
-      ASSERT_NE(next, nullptr) << AT(c);
-      EXPECT_EQ(o->form->def(p.item->control).beside, next->control) << AT(c);
-    }
-    EXPECT_EQ(hints, 1) << AT(c);
   }
 }
 
@@ -375,6 +328,12 @@ void checkPlacement(const std::string& name, const Form& f, const Layout& l) {
   std::vector<int> placed(static_cast<std::size_t>(f.count()), 0);
   std::vector<int> held(l.boxes.size(), 0);
   for (const auto& b : l.boxes) {
+    // what a frame holds stands in the frame's own box, and only that
+    if (b.kind == BoxKind::Frame)
+      for (const auto& it : b.items)
+        if (it.control >= 0 && f.def(it.control).parent != b.control && f.def(it.control).grid < 0) {
+          ADD_FAILURE() << name << " " << f.qualifiedName(it.control) << " in a frame not its own";
+        }
     std::set<std::pair<int, int>> cells;
     for (const auto& it : b.items) {
       EXPECT_GE(it.row, 0) << name;
