@@ -168,31 +168,36 @@ class Arranger {
   bool sameParent(int a, int b) const { return f_.def(a).parent == f_.def(b).parent; }
   bool hasArt(int id) const { return valid(id) && f_.def(id).art != nullptr; }
 
-  // Which controls stand with another one.
+  // Which controls stand with another one. Only a control of a row of its
+  // own takes others into its row.
   void attach() {
     for (int id = 0; id < n_; ++id) {
       const auto& d = f_.def(id);
+      if (d.kind == Kind::Label && hasArt(d.drawing)) with_[ix(id)] = With::Drawing;
+      else if (d.grid >= 0) with_[ix(id)] = With::Grid;
+    }
+    auto free = [&](int host) { return valid(host) && with_[ix(host)] == With::None; };
+    for (int id = 0; id < n_; ++id) {
+      const auto& d = f_.def(id);
       const std::size_t i = ix(id);
-      if (d.kind == Kind::Label && hasArt(d.drawing)) {
-        with_[i] = With::Drawing;
-      } else if (d.grid >= 0) {
-        with_[i] = With::Grid;
-      } else if (d.kind == Kind::Label && d.role == vm::Role::Caption && valid(d.buddy)) {
+      if (with_[i] != With::None) {
+        continue;
+      } else if (d.kind == Kind::Label && d.role == vm::Role::Caption && free(d.buddy)) {
         with_[i] = With::Caption;
         caption_[ix(d.buddy)] = id;
-      } else if (valid(d.unitOf) && sameParent(id, d.unitOf) && unit_[ix(d.unitOf)] < 0) {
+      } else if (free(d.unitOf) && sameParent(id, d.unitOf) && unit_[ix(d.unitOf)] < 0) {
         with_[i] = With::Unit;
         unit_[ix(d.unitOf)] = id;
-      } else if (valid(d.over) && sameParent(id, d.over) && section_[ix(d.over)] < 0) {
+      } else if (free(d.over) && sameParent(id, d.over) && section_[ix(d.over)] < 0) {
         with_[i] = With::Section;
         section_[ix(d.over)] = id;
-      } else if (d.kind == Kind::Label && valid(d.beside) && sameParent(id, d.beside) &&
+      } else if (d.kind == Kind::Label && free(d.beside) && sameParent(id, d.beside) &&
                  f_.def(d.beside).kind == Kind::Button) {
         with_[i] = With::Hint;
         hints_[ix(d.beside)].push_back(id);
-      } else if (d.kind == Kind::Label && d.role == vm::Role::Static && valid(d.beside) && sameParent(id, d.beside) &&
+      } else if (d.kind == Kind::Label && d.role == vm::Role::Static && free(d.beside) && sameParent(id, d.beside) &&
                  f_.def(d.beside).kind == Kind::Label && f_.def(d.beside).role == vm::Role::Result &&
-                 !hasArt(f_.def(d.beside).drawing) && caption_[ix(d.beside)] < 0) {
+                 caption_[ix(d.beside)] < 0) {
         with_[i] = With::ResultCaption;
         caption_[ix(d.beside)] = id;
       }
