@@ -69,7 +69,6 @@ struct ControlState {
   }
 };
 
-// What a control is: fixed for the life of the window.
 // A piece of a label's text on a drawing, from character `from` (counted in
 // characters, not bytes) up to the next piece, centred at (x, y): the columns
 // of a table row that the window writes as one text.
@@ -78,6 +77,7 @@ struct TextColumn {
   double x = 0, y = 0;
 };
 
+// What a control is: fixed for the life of the window.
 struct ControlDef {
   Kind kind = Kind::Label;
   std::string name;
