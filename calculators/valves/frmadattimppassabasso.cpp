@@ -62,6 +62,9 @@ class AdattImpPassaBasso final : public CalculatorOf<AdattImpPassaBasso> {
       warn("FATTORE DI MERITO Q TROPPO BASSO", kTitle, q_);
       return;
     }
+    // at exactly the least Q the output branch has no reactance to give:
+    // the window does nothing, without a word
+    if (q_value_ == qmin) return;
     const double q2 = q_value_ * q_value_ + 1;
     xc1_ = zin_value_ / q_value_;
     xc2_ = zout_value_ / std::sqrt(q2 * zout_value_ / zin_value_ - 1);

@@ -10,6 +10,7 @@
 #include "framework/headless.h"
 #include "framework/registry.h"
 #include "framework/steps.h"
+#include "support/nonsense.h"
 
 namespace vm::test {
 
@@ -356,8 +357,7 @@ void play(const Row& row) {
   if (row.clean_)
     for (int i = 0; i < form->count(); ++i) {
       const std::string& t = form->state(i).text;
-      if (t.find("nan") != std::string::npos || t.find("inf") != std::string::npos)
-        ROW_FAIL << form->def(i).name << " shows \"" << t << "\"";
+      if (showsNonsense(t)) ROW_FAIL << form->def(i).name << " shows \"" << t << "\"";
     }
   std::vector<std::string> messages, effects;
   for (const auto& e : host.events) {
