@@ -16,10 +16,10 @@
 #include "framework/registry.h"
 #include "framework/steps.h"
 #include "json.h"
+#include "regional/regional.h"
 #include "shell/catalogue.h"
 #include "shell/search.h"
 #include "shell/sweep.h"
-#include "cli/regional.h"
 
 namespace {
 
