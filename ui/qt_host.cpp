@@ -20,9 +20,9 @@
 #include <QGridLayout>
 #include <QSpacerItem>
 
+#include "calculators/registry.h"
 #include "form_window.h"
 #include "qt_util.h"
-#include "shell/pending.h"
 
 namespace vm::ui {
 
@@ -122,7 +122,7 @@ FormWindow* QtHost::openWindow(const std::string& formName, OpenHow how, std::op
     return w;
   }
   if (!desktopTitle_) desktopTitle_ = desktopTitleFont();
-  auto* w = new FormWindow(makeAnyForm(formName), desktopTitle_, measures_);
+  auto* w = new FormWindow(makeForm(formName), desktopTitle_, measures_);
   w->setHomeScreen(homeScreen());
   windows_.emplace_back(w);
   Form& form = w->form();

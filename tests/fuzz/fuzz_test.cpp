@@ -7,8 +7,8 @@
 #include <random>
 #include <cctype>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 
 namespace vm {
 namespace {

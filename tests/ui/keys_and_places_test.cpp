@@ -11,9 +11,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include "calculators/registry.h"
 #include "shell/catalogue.h"
-#include "shell/pending.h"
-#include "framework/registry.h"
 #include "ui/form_window.h"
 #include "ui/qt_host.h"
 #include "ui/qt_util.h"

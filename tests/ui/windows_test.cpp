@@ -18,9 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/registry.h"
+#include "calculators/registry.h"
 #include "shell/catalogue.h"
-#include "shell/pending.h"
 #include "ui/form_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
@@ -71,10 +70,7 @@ struct Fixture : ::testing::Test {
   int ended = 0;
 };
 
-std::string captionOf(std::string_view form) {
-  if (auto f = vm::makeForm(form)) return f->caption();
-  return vm::pendingCaption(form);
-}
+std::string captionOf(std::string_view form) { return vm::makeForm(form)->caption(); }
 
 using EveryCommand = Fixture;
 
@@ -109,24 +105,6 @@ TEST_F(EveryCommand, OpensExactlyOneWindowWithItsCaptionAndModality) {
     closeAll();
   }
   EXPECT_EQ(commands, 211);
-}
-
-TEST_F(EveryCommand, NotYetBuiltOpensInPreparazione) {
-  auto f = vm::makePendingForm("frmprova");
-  EXPECT_EQ(f->caption(), "frmprova");
-  std::string pending;
-  for (const auto& e : vm::menuCatalogue())
-    if (e.isCommand() && !vm::makeForm(e.form)) {
-      pending = std::string(e.form);
-      break;
-    }
-  if (pending.empty()) GTEST_SKIP() << "every window is built";
-  FormWindow* w = host.openWindow(pending, OpenHow::Modeless);
-  ASSERT_NE(w, nullptr);
-  EXPECT_EQ(w->windowTitle().toStdString(), vm::pendingCaption(pending));
-  bool found = false;
-  for (QLabel* l : w->findChildren<QLabel*>()) found = found || l->text() == "In preparazione";
-  EXPECT_TRUE(found);
 }
 
 using Windows = Fixture;

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
 
 namespace vm {

@@ -4,8 +4,8 @@
 #include <map>
 #include <set>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "shell/catalogue.h"
 
 namespace vm {
