@@ -113,17 +113,6 @@ TEST_F(Keys, EscapeClosesEveryWindowAsItsCloseButtonDoes) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(Keys, AWindowNotBuiltYetClosesByItsButtonAndByEscape) {
-  FormWindow* w = open("frmprova");
-  auto* button = qobject_cast<QPushButton*>(w->widgetOf("cmdchiudi"));
-  ASSERT_NE(button, nullptr);
-  QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_EQ(host.window("frmprova"), nullptr);
-  w = open("frmprova");
-  QTest::keyClick(w, Qt::Key_Escape);
-  EXPECT_EQ(host.window("frmprova"), nullptr);
-}
-
 using Places = Keys;
 
 TEST_F(Places, AMessageBoxIsAsWideAsItsTitleNeeds) {

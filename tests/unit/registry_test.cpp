@@ -36,7 +36,7 @@ TEST(Registry, EveryMenuCommandOpensARegisteredWindow) {
   }
 }
 
-// What a window does on opening, before any input of the user.
+// Opens a window as every test here does: Italian format, modeless.
 void open(Form& f, Host& host) { f.open(host, Regional::italian(), false); }
 
 // Every window a window opens: found by pressing each of its buttons,
