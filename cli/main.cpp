@@ -12,14 +12,14 @@
 #include <optional>
 #include <string>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
 #include "json.h"
+#include "regional/regional.h"
 #include "shell/catalogue.h"
 #include "shell/search.h"
 #include "shell/sweep.h"
-#include "cli/regional.h"
 
 namespace {
 
@@ -134,8 +134,9 @@ int run(int argc, char** argv) {
   const QLocale locale = localeOption(argc, argv, i);
   if (i >= argc) throw Failure{"run needs a form name"};
   std::string formName = argv[i++];
-  auto form = vm::makeForm(formName);
-  if (!form) throw Failure{"unknown form: " + formName};
+  const vm::CalculatorEntry* entry = vm::findCalculator(formName);
+  if (!entry) throw Failure{"unknown form: " + formName};
+  auto form = entry->make();
   vm::HeadlessHost host;
   host.date = today();
   bool modal = vm::catalogueMode(formName).value_or(vm::OpenHow::Modeless) == vm::OpenHow::Modal;

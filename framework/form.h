@@ -90,6 +90,7 @@ struct ControlDef {
   Role role = Role::Static;
   int buddy = -1;          // a caption label and its input point to each other
   int exclusiveSet = -1;   // options: groups sharing one container exclude each other
+  int opensOn = -1;        // options: the option the window opens on (see Ref::opensOn)
   int drawing = -1;        // a label placed on a drawing
   double anchorX = 0, anchorY = 0;
   std::string picture;     // picture buttons and pictures: the image shown

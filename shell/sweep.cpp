@@ -4,9 +4,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "calculators/registry.h"
 #include "catalogue.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
 
 namespace vm {
@@ -135,7 +135,7 @@ std::vector<SweepPoint> sweep(const SweepRequest& q, const Regional& regional, c
                               const FormMaker& maker) {
   const FormMaker make = maker ? maker : FormMaker([](std::string_view name) { return makeForm(name); });
   if (q.points < 1) throw std::invalid_argument("a sweep needs at least one point");
-  if (!make(q.form)) throw std::invalid_argument("unknown form: " + q.form);
+  if (maker ? !maker(q.form) : !findCalculator(q.form)) throw std::invalid_argument("unknown form: " + q.form);
   const bool modal = catalogueMode(q.form).value_or(OpenHow::Modeless) == OpenHow::Modal;
   std::vector<SweepPoint> out;
   for (int k = 0; k < q.points; ++k) {

@@ -20,9 +20,9 @@
 #include <QGridLayout>
 #include <QSpacerItem>
 
+#include "calculators/registry.h"
 #include "form_window.h"
 #include "qt_util.h"
-#include "shell/pending.h"
 
 namespace vm::ui {
 
@@ -68,7 +68,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const MessageReques
 
 QtHost::QtHost() : presenter_(showBox), regional_(Regional::italian()) {
   lastWindowClosed = [] { QCoreApplication::quit(); };
-  forms = [](std::string_view name) { return makeAnyForm(name); };
+  forms = [](std::string_view name) { return makeForm(name); };
   askPdfPath = askWhereToSave;
 }
 

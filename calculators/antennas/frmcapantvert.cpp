@@ -13,9 +13,9 @@ class CapAntVert final : public CalculatorOf<CapAntVert> {
   explicit CapAntVert(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CAPACITA'  RIFERITA ALLA TERRA DI UN' ANTENNA VERTICALE");
     b.frame("Frame1", "POSIZIONE DELL'ANTENNA ", [&] {
-      place_ = b.options("Option1", {"SISTEMATA A TERRA", "SISTEMATA IN POSIZIONE ELEVATA"}).onClick([this](int i) {
-        choose(i);
-      });
+      place_ = b.options("Option1", {"SISTEMATA A TERRA", "SISTEMATA IN POSIZIONE ELEVATA"})
+                   .opensOn(0)
+                   .onClick([this](int i) { choose(i); });
     });
     height_ = b.input("txtlunghezza").label("lbltxtlunghezza", "LUNGHEZZA DELL'ANTENNA in mt.");
     diameter_ = b.input("txtdiametro").label("lbltxtdiametro", "DIAMETRO MEDIO DELL'ANTENNA in mm.");

@@ -2,7 +2,7 @@
 // stage to its load (antenna or line).
 #include <cmath>
 
-#include "calculators/lines/matching_drawings.h"
+#include "calculators/drawings/networks.h"
 #include "framework/registry.h"
 
 namespace vm {
@@ -38,7 +38,7 @@ class AdattImpPassaBasso final : public CalculatorOf<AdattImpPassaBasso> {
       secondoc_ = b.result("lblsecondoc");
       bobina_ = b.result("lblbobina");
     }).hidden();
-    Art drw = b.drawing("drwpigreco", matching::piNetwork());
+    Art drw = b.drawing("drwpigreco", networks::piNetwork());
     c1_ = b.result("lblc1", "C1").at(drw, "c1");
     c2_ = b.result("lblc2", "C2").at(drw, "c2");
     l_ = b.result("lbll", "INDUTTANZA").at(drw, "l");

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "reference/conductors.h"
-#include "reference/dictionary.h"
+#include "calculators/reference/conductors.h"
+#include "calculators/reference/dictionary.h"
 #include "support/harness.h"
 #include "support/rows.h"
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <random>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "support/nonsense.h"
 
 namespace vm {

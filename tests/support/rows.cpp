@@ -7,8 +7,8 @@
 #include <memory>
 #include <sstream>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
 #include "support/nonsense.h"
 
@@ -209,11 +209,12 @@ void play(const Row& row) {
   const int line = static_cast<int>(row.where_.line());
   const std::string label = row.form_ + (row.why_.empty() ? "" : ": " + row.why_);
 #define ROW_FAIL ADD_FAILURE_AT(file, line) << label << ": "
-  auto form = makeForm(row.form_);
-  if (!form) {
+  const CalculatorEntry* entry = findCalculator(row.form_);
+  if (!entry) {
     ROW_FAIL << "no such window";
     return;
   }
+  auto form = entry->make();
   HeadlessHost host;
   form->open(host, row.regional_, row.modal_);
   std::vector<std::pair<std::string, bool>> before;

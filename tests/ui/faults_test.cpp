@@ -15,7 +15,7 @@
 #include "framework/headless.h"
 #include "framework/registry.h"
 #include "shell/catalogue.h"
-#include "shell/pending.h"
+#include "calculators/registry.h"
 #include "ui/form_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
@@ -54,7 +54,7 @@ struct Faults : ::testing::Test {
     host.lastWindowClosed = [this] { ++ended; };
     host.forms = [](std::string_view name) -> std::unique_ptr<vm::Form> {
       if (name == "frmguasto") return vm::build<Faulty>(name);
-      return vm::makeAnyForm(name);
+      return vm::makeForm(name);
     };
   }
   ~Faults() override {
@@ -179,7 +179,7 @@ TEST_F(Faults, ABugWhilePrintingIsShownAndTheWindowComesBack) {
 TEST_F(Faults, ABugInASearchHitIsShownAndTheMainWindowGoesOn) {
   host.forms = [](std::string_view name) -> std::unique_ptr<vm::Form> {
     if (name == "frmbobine") throw std::logic_error("finestra non costruita");
-    return vm::makeAnyForm(name);
+    return vm::makeForm(name);
   };
   MainWindow main(host);
   main.show();

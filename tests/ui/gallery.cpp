@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/registry.h"
+#include "calculators/registry.h"
 #include "offscreen.h"
 #include "ui/drawing_view.h"
 #include "ui/form_window.h"
@@ -341,6 +341,12 @@ class Gallery {
   }
 
   int run() {
+    // steps kept for a window that no longer exists would never be played
+    for (const auto& [form, steps] : kSteps)
+      if (!vm::findCalculator(form)) {
+        std::cerr << "steps for an unknown window: " << form << '\n';
+        ++faults_;
+      }
     const QStringList only = qEnvironmentVariable("VELMORANTE_GALLERY_ONLY").split(',', Qt::SkipEmptyParts);
     if (!only.isEmpty()) {
       for (const auto& f : only) window(f.trimmed().toStdString());

@@ -7,8 +7,8 @@
 #include <optional>
 #include <stdexcept>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
 
 namespace vm {
