@@ -32,7 +32,9 @@ TEST(Registry, AnUnknownNameFailsLoudly) {
 
 TEST(Registry, EveryMenuCommandOpensARegisteredWindow) {
   for (const auto& e : menuCatalogue()) {
-    if (e.isCommand()) EXPECT_NE(findCalculator(e.form), nullptr) << e.name << " opens " << e.form;
+    if (e.isCommand()) {
+      EXPECT_NE(findCalculator(e.form), nullptr) << e.name << " opens " << e.form;
+    }
   }
 }
 
