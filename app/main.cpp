@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "regional/regional.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
-#include "cli/regional.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // into every input (each keystroke reacts), press every compute button.
 #include <benchmark/benchmark.h>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 
 namespace {
 

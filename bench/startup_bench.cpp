@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "offscreen.h"
+#include "regional/regional.h"
 #include "shell/catalogue.h"
 #include "shell/main_window_model.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 #include "ui/qt_util.h"
-#include "cli/regional.h"
 
 namespace {
 

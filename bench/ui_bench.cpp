@@ -19,10 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/registry.h"
+#include "calculators/registry.h"
 #include "hand_built.h"
 #include "offscreen.h"
-#include "shell/pending.h"
 #include "ui/form_window.h"
 #include "ui/qt_host.h"
 #include "ui/qt_util.h"
@@ -91,7 +90,7 @@ void keystrokes(benchmark::State& state, std::string name) {
   vm::ui::QtHost host;
   quietHost(host);
   FormWindow* w = host.openWindow(name, vm::OpenHow::Modeless);
-  HandBuilt d(vm::makeAnyForm(name), desktopTitle());
+  HandBuilt d(vm::makeForm(name), desktopTitle());
   d.show();
   settle();
   QWidget* inputs[2] = {w->widgetOf(firstInput(w->form())), d.widget(firstInput(d.form()))};
@@ -139,11 +138,11 @@ void opening(benchmark::State& state, std::string name, bool first) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   };
   const auto hand = [&] {
-    auto* d = new HandBuilt(vm::makeAnyForm(name), desktopTitle());
+    auto* d = new HandBuilt(vm::makeForm(name), desktopTitle());
     d->show();
     std::vector<std::unique_ptr<HandBuilt>> companions;
     for (const std::string& c : d->companions()) {
-      companions.push_back(std::make_unique<HandBuilt>(vm::makeAnyForm(c), desktopTitle()));
+      companions.push_back(std::make_unique<HandBuilt>(vm::makeForm(c), desktopTitle()));
       companions.back()->show();
     }
     QApplication::processEvents();  // the first paint

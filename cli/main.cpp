@@ -10,18 +10,19 @@
 #include <QString>
 #include <charconv>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
 #include "json.h"
 #include "layout_json.h"
+#include "regional/regional.h"
 #include "shell/catalogue.h"
 #include "shell/search.h"
 #include "shell/sweep.h"
-#include "cli/regional.h"
 
 namespace {
 
@@ -114,18 +115,24 @@ int sweep(int argc, char** argv) {
   return 0;
 }
 
+// FORM opened as its menu command opens it, in its load-time state.
+std::unique_ptr<vm::Form> openNamed(const std::string& formName, const QLocale& locale, vm::HeadlessHost& host) {
+  const vm::CalculatorEntry* entry = vm::findCalculator(formName);
+  if (!entry) throw Failure{"unknown form: " + formName};
+  auto form = entry->make();
+  host.date = today();
+  const bool modal = vm::catalogueMode(formName).value_or(vm::OpenHow::Modeless) == vm::OpenHow::Modal;
+  form->open(host, vm::regionalOf(locale), modal);
+  return form;
+}
+
 // The arrangement of FORM once it has opened and the steps have run.
 int layout(int argc, char** argv) {
   int i = 2;
   const QLocale locale = localeOption(argc, argv, i);
   if (i >= argc) throw Failure{"layout needs a form name"};
-  const std::string formName = argv[i++];
-  auto form = vm::makeForm(formName);
-  if (!form) throw Failure{"unknown form: " + formName};
   vm::HeadlessHost host;
-  host.date = today();
-  const bool modal = vm::catalogueMode(formName).value_or(vm::OpenHow::Modeless) == vm::OpenHow::Modal;
-  form->open(host, vm::regionalOf(locale), modal);
+  auto form = openNamed(argv[i++], locale, host);
   for (; i < argc; ++i) vm::applyStep(*form, argv[i]);
   std::cout << vm::cli::layoutObject(*form) << '\n';
   return 0;
@@ -154,13 +161,8 @@ int run(int argc, char** argv) {
   int i = 2;
   const QLocale locale = localeOption(argc, argv, i);
   if (i >= argc) throw Failure{"run needs a form name"};
-  std::string formName = argv[i++];
-  auto form = vm::makeForm(formName);
-  if (!form) throw Failure{"unknown form: " + formName};
   vm::HeadlessHost host;
-  host.date = today();
-  bool modal = vm::catalogueMode(formName).value_or(vm::OpenHow::Modeless) == vm::OpenHow::Modal;
-  form->open(host, vm::regionalOf(locale), modal);
+  auto form = openNamed(argv[i++], locale, host);
   std::string out;
   for (; i < argc; ++i) runStep(*form, host, argv[i], out);
   out += vm::cli::windowObject(*form, host.events) + "\n";

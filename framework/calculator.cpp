@@ -24,7 +24,7 @@ void Calculator::blank(std::initializer_list<Ctl> cs) {
 }
 
 void Calculator::warn(const std::string& prompt, const std::string& title, Ctl focusTo, Icon icon) {
-  form_->host().message(*form_, prompt, title, icon);
+  form_->message(prompt, title, icon);
   if (focusTo.id >= 0) focus(focusTo);
 }
 

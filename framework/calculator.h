@@ -192,6 +192,10 @@ class Ref {
   Ref& onChange(std::function<void()> fn);
   Ref& onChoose(std::function<void(int)> fn);
   Ref& selected(int option);
+  // Options: the window opens on `option` of this group, which nothing
+  // selects in the design: the group is the first stop of the tab order, so
+  // opening gives it the focus, selects that option and runs its reaction.
+  Ref& opensOn(int option);
   Ref& exclusiveWith(Options other);
   Ref& result();
 
@@ -397,6 +401,12 @@ Ref<H>& Ref<H>::onChoose(std::function<void(int)> fn) {
 template <class H>
 Ref<H>& Ref<H>::selected(int option) {
   b_->state(id_).selected = option;
+  return *this;
+}
+template <class H>
+Ref<H>& Ref<H>::opensOn(int option) {
+  static_assert(std::is_same_v<H, Options>, "only an option group opens on an option");
+  b_->def(id_).opensOn = option;
   return *this;
 }
 template <class H>

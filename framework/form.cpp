@@ -17,8 +17,10 @@ struct Form::Snapshot {
 
 // A request to the host, carried out once the reaction has succeeded.
 struct Form::Effect {
-  enum class Type { Move, Resize, Open, Print, Close };
+  enum class Type { Message, Move, Resize, Open, Print, Close };
   Type type = Type::Move;
+  std::string prompt, title;  // a message
+  Icon icon = Icon::Warning;
   int a = 0, b = 0;  // left/top or width/height
   std::string form;
   OpenHow how = OpenHow::Modeless;
@@ -68,7 +70,7 @@ void Form::open(Host& host, const Regional& regional, bool modal) {
   regional_ = regional;
   modal_ = modal;
   open_ = true;
-  if (load_) react(Trigger::Load, -1, load_);
+  if (load_) react(Cause{Trigger::Load}, load_);
   if (!open_) return;
   for (int i = 0; i < count(); ++i) {
     if (takesFocus(i)) {
@@ -94,50 +96,110 @@ void Form::rollback(Snapshot& snap) {
   if (calc_) calc_->restoreKept(snap.kept);
 }
 
+namespace {
+
+// The nesting depth of reactions, put back however the reaction ends.
+class Depth {
+ public:
+  explicit Depth(int& depth) : depth_(depth) { ++depth_; }
+  ~Depth() { --depth_; }
+  Depth(const Depth&) = delete;
+  Depth& operator=(const Depth&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
 // Every reaction is a transaction. An arithmetic failure (a number that
 // cannot be shown, a 16-bit or single-precision overflow) puts the window
 // back as it was: a click then warns, a typing reaction blanks or hides its
 // results. Any other exception is a programming error: the window is put
 // back as well and the host decides whether to go on.
 //
+// What a reaction asks of the world (messages included) waits until it has
+// succeeded; a failed one asks nothing, except the failure's own message.
+//
 // A reaction started by another one (an input written by a click runs its
 // Change reaction) runs inline, except typing reactions: they are
 // transactions of their own, exactly as if the user had typed, so that
 // their own failure blanks their results without undoing the click.
-void Form::react(Trigger trigger, int liveOwner, const std::function<void()>& fn) {
+void Form::react(Cause cause, const std::function<void()>& fn) {
   if (!fn) return;
   const bool nested = depth_ > 0;
-  const bool typing = trigger == Trigger::Change || trigger == Trigger::Live;
+  const bool typing = cause.trigger == Trigger::Change || cause.trigger == Trigger::Live;
   if (nested && !typing) {
     fn();
     return;
   }
   Snapshot snap = snapshot();
-  ++depth_;
   try {
+    Depth depth(depth_);
     fn();
-    --depth_;
   } catch (const ArithmeticFailure&) {
-    --depth_;
     rollback(snap);
-    if (trigger == Trigger::Click) {
-      host_->message(*this, "DATI NON VALIDI", "MESSAGGIO DI ERRORE", Icon::Warning);
+    if (cause.trigger == Trigger::Click) {
+      Effect e;
+      e.type = Effect::Type::Message;
+      e.prompt = "DATI NON VALIDI";
+      e.title = "MESSAGGIO DI ERRORE";
+      effects_.push_back(std::move(e));
       focus_ = snap.focus;
-    } else if (trigger == Trigger::Live && liveOwner >= 0) {
-      const auto& d = def(liveOwner);
+    } else if (cause.trigger == Trigger::Live && cause.id >= 0) {
+      const auto& d = def(cause.id);
       for (int r : d.liveResults) {
         auto& st = states_[static_cast<std::size_t>(r)];
         if (d.liveHides) st.visible = false;
         else st.text.clear();
       }
     }
-  } catch (const std::exception& e) {
-    --depth_;
+  } catch (...) {
     if (nested) throw;  // the outermost reaction puts everything back
     rollback(snap);
-    if (!host_->fault(*this, e)) throw;
+    if (!handOver(describe(cause))) throw;
   }
   if (!nested) carryOut();
+}
+
+bool Form::handOver(const std::string& event) {
+  std::string what;
+  try {
+    throw;
+  } catch (const std::exception& x) {
+    what = x.what();
+  } catch (...) {
+    what = "eccezione sconosciuta";
+  }
+  return host_ && host_->fault(*this, event, what);
+}
+
+std::string Form::describe(Cause cause) const {
+  if (cause.id < 0 || cause.id >= count()) return "apertura della finestra";
+  const auto& d = def(cause.id);
+  const auto& st = state(cause.id);
+  std::string name = qualifiedName(cause.id);
+  std::string shown;
+  if (d.kind == Kind::Options) {
+    const int i = cause.option - d.firstIndex;
+    if (d.array) name += "(" + std::to_string(cause.option) + ")";
+    if (i >= 0 && i < static_cast<int>(st.captions.size())) shown = st.captions[static_cast<std::size_t>(i)];
+  } else if (d.buddy >= 0) {
+    shown = state(d.buddy).text;
+  } else if (d.kind != Kind::Input) {
+    shown = st.text;
+  }
+  const std::string what = shown.empty() ? name : "\"" + shown + "\" (" + name + ")";
+  switch (cause.trigger) {
+    case Trigger::Load:
+      return "apertura della finestra";
+    case Trigger::Change:
+    case Trigger::Live:
+      return "modifica di " + what;
+    case Trigger::Click:
+      return (d.kind == Kind::List ? "scelta in " : "clic su ") + what;
+  }
+  return what;
 }
 
 void Form::request(Effect e) {
@@ -152,37 +214,71 @@ void Form::carryOut() {
   }
   auto effects = std::move(effects_);
   effects_.clear();
+  bool shown = false;
   for (auto& e : effects) {
-    switch (e.type) {
-      case Effect::Type::Move:
-        host_->move(*this, e.a, e.b);
-        break;
-      case Effect::Type::Resize:
-        host_->resize(*this, e.a, e.b);
-        break;
-      case Effect::Type::Open:
-        host_->open(*this, e.form, e.how, e.at);
-        break;
-      case Effect::Type::Print:
-        // the window is printed as it was when printing was asked (with the
-        // controls hidden that the Calculator hides while printing)
-        std::swap(states_, e.printed);
+    // a message comes over the window as the reaction has left it
+    if (e.type == Effect::Type::Message && !shown) {
+      notify();
+      shown = true;
+    }
+    try {
+      carryOut(e);
+    } catch (...) {
+      const char* what = "";
+      switch (e.type) {
+        case Effect::Type::Message: what = "messaggio"; break;
+        case Effect::Type::Move: what = "spostamento della finestra"; break;
+        case Effect::Type::Resize: what = "ridimensionamento della finestra"; break;
+        case Effect::Type::Open: what = "apertura di "; break;
+        case Effect::Type::Print: what = "stampa"; break;
+        case Effect::Type::Close: what = "chiusura della finestra"; break;
+      }
+      if (!handOver(what + (e.type == Effect::Type::Open ? e.form : std::string()))) throw;
+    }
+  }
+  host_->settled(*this);
+}
+
+void Form::carryOut(Effect& e) {
+  switch (e.type) {
+    case Effect::Type::Message:
+      host_->message(*this, e.prompt, e.title, e.icon);
+      break;
+    case Effect::Type::Move:
+      host_->move(*this, e.a, e.b);
+      break;
+    case Effect::Type::Resize:
+      host_->resize(*this, e.a, e.b);
+      break;
+    case Effect::Type::Open:
+      host_->open(*this, e.form, e.how, e.at);
+      break;
+    case Effect::Type::Print:
+      // the window is printed as it was when printing was asked (with the
+      // controls hidden that the Calculator hides while printing), and comes
+      // back as it is however printing ends
+      std::swap(states_, e.printed);
+      try {
         notify();
         host_->print(*this);
+      } catch (...) {
         std::swap(states_, e.printed);
         notify();
-        break;
-      case Effect::Type::Close:
-        host_->close(*this);
-        break;
-    }
+        throw;
+      }
+      std::swap(states_, e.printed);
+      notify();
+      break;
+    case Effect::Type::Close:
+      host_->close(*this);
+      break;
   }
 }
 
 void Form::runChange(int id) {
   const auto& d = def(id);
   if (!d.onChange) return;
-  react(d.liveResults.empty() ? Trigger::Change : Trigger::Live, id, d.onChange);
+  react(Cause{d.liveResults.empty() ? Trigger::Change : Trigger::Live, id}, d.onChange);
 }
 
 bool Form::type(int id, std::string text) {
@@ -209,7 +305,7 @@ void Form::moveFocus(int id, int option, bool byMouse) {
   const auto& d = def(id);
   if (!byMouse && d.kind == Kind::Options && option >= 0 && state(id).selected != option) {
     select(id, option);
-    if (d.onClick) react(Trigger::Click, -1, [&d, option] { d.onClick(option); });
+    if (d.onClick) react(Cause{Trigger::Click, id, option}, [&d, option] { d.onClick(option); });
   }
 }
 
@@ -228,23 +324,23 @@ bool Form::click(int id, int option) {
       if (!takesFocus(id) || !validOption(d, state(id), option)) return false;
       select(id, option);
       focus_ = Focus{id, option};
-      if (d.onClick) react(Trigger::Click, -1, [&d, option] { d.onClick(option); });
+      if (d.onClick) react(Cause{Trigger::Click, id, option}, [&d, option] { d.onClick(option); });
       break;
     }
     case Kind::Button:
       if (!takesFocus(id)) return false;
       focus_ = Focus{id, -1};
-      if (d.onClick) react(Trigger::Click, -1, [&d] { d.onClick(-1); });
+      if (d.onClick) react(Cause{Trigger::Click, id}, [&d] { d.onClick(-1); });
       break;
     case Kind::Input:
     case Kind::List:
       if (!takesFocus(id)) return false;
       focus_ = Focus{id, -1};
-      if (d.onClick) react(Trigger::Click, -1, [&d] { d.onClick(-1); });
+      if (d.onClick) react(Cause{Trigger::Click, id}, [&d] { d.onClick(-1); });
       break;
     default:
       if (!shown(id)) return false;
-      if (d.onClick) react(Trigger::Click, -1, [&d] { d.onClick(-1); });
+      if (d.onClick) react(Cause{Trigger::Click, id}, [&d] { d.onClick(-1); });
       break;
   }
   notify();
@@ -259,7 +355,7 @@ bool Form::choose(int id, int entry) {
   st.listIndex = entry;
   st.text = st.entries[static_cast<std::size_t>(entry)];
   const auto& d = def(id);
-  if (d.onChoose) react(Trigger::Click, -1, [&d, entry] { d.onChoose(entry); });
+  if (d.onChoose) react(Cause{Trigger::Click, id, entry}, [&d, entry] { d.onChoose(entry); });
   notify();
   return true;
 }
@@ -394,6 +490,15 @@ void Form::openCompanion(const std::string& formName, OpenHow how, std::optional
   e.form = formName;
   e.how = how;
   e.at = at;
+  request(std::move(e));
+}
+
+void Form::message(const std::string& prompt, const std::string& title, Icon icon) {
+  Effect e;
+  e.type = Effect::Type::Message;
+  e.prompt = prompt;
+  e.title = title;
+  e.icon = icon;
   request(std::move(e));
 }
 

@@ -40,11 +40,21 @@ class Host {
   virtual Date today() const = 0;
   // The screen size in twips, for windows that centre themselves.
   virtual std::pair<int, int> screenSize() const { return {19200, 15360}; }
-  // A reaction failed with an exception that is not an arithmetic failure:
-  // a programming error. The window has been put back as it was; return true
-  // to go on (the desktop program logs it), false to let it propagate (the
-  // tests and the driver fail loudly).
-  virtual bool fault(Form&, const std::exception&) { return false; }
+  // A reaction, or one of the effects it asked for, failed with an exception
+  // that is not an arithmetic failure: a programming error. The window has
+  // been put back as it was; `event` says in words what the user did, `what`
+  // is the exception's own text. Return true to go on (the desktop program
+  // shows it and stays usable), false to let it propagate (the tests and the
+  // driver fail loudly).
+  virtual bool fault(Form&, const std::string& event, const std::string& what) {
+    (void)event;
+    (void)what;
+    return false;
+  }
+  // Every effect of a reaction has been carried out (called once after all
+  // of them: a window that switches itself for another is closed and the
+  // other opened before anyone asks whether a window is left).
+  virtual void settled(Form&) {}
 };
 
 // The mutable state of a control: what a snapshot saves and restores.
@@ -88,6 +98,7 @@ struct ControlDef {
   Role role = Role::Static;
   int buddy = -1;          // a caption label and its input point to each other
   int exclusiveSet = -1;   // options: groups sharing one container exclude each other
+  int opensOn = -1;        // options: the option the window opens on (see Ref::opensOn)
   int drawing = -1;        // a label placed on a drawing
   double anchorX = 0, anchorY = 0;
   std::string picture;     // picture buttons and pictures: the image shown
@@ -147,6 +158,8 @@ class Form {
   bool isOpen() const { return open_; }
   Focus focus() const { return focus_; }
   Host& host() const { return *host_; }
+  // The host, or null before the window is opened.
+  Host* hostIf() const { return host_; }
   Calculator& calculator() const { return *calc_; }
 
   // --- life
@@ -183,6 +196,9 @@ class Form {
   void openCompanion(const std::string& formName, OpenHow how, std::optional<std::pair<int, int>> at);
   // Prints the window as it is now.
   void print();
+  // A message box, shown once the reaction has succeeded, in order with the
+  // other requests (a failed reaction shows only its own failure).
+  void message(const std::string& prompt, const std::string& title, Icon icon);
 
   // True when the control and every frame around it are visible.
   bool shown(int id) const;
@@ -203,7 +219,18 @@ class Form {
   enum class Trigger { Load, Click, Change, Live };
   struct Snapshot;
   struct Effect;
-  void react(Trigger trigger, int liveOwner, const std::function<void()>& fn);
+  // What started a reaction: the trigger and the control (with its option).
+  struct Cause {
+    Trigger trigger = Trigger::Load;
+    int id = -1;
+    int option = -1;
+  };
+  void react(Cause cause, const std::function<void()>& fn);
+  std::string describe(Cause cause) const;
+  // Inside a handler: hands the exception under way to the host; true when
+  // the host goes on.
+  bool handOver(const std::string& event);
+  void carryOut(Effect& e);
   Snapshot snapshot() const;
   void rollback(Snapshot& snap);
   void request(Effect e);

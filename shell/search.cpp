@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "pending.h"
+#include "calculators/registry.h"
 
 namespace vm {
 
@@ -98,7 +98,7 @@ CommandSearch::CommandSearch() {
     x.hit.entry = &e;
     for (const auto& m : open) x.hit.path += m + " > ";
     x.hit.path += plain(e.caption);
-    if (auto f = makeAnyForm(e.form)) x.hit.windowCaption = f->caption();
+    x.hit.windowCaption = makeForm(e.form)->caption();
     x.caption = words(e.caption);
     x.window = words(x.hit.windowCaption);
     for (const auto& m : open)

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "calculators/registry.h"
 #include "catalogue.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
 
 namespace vm {
@@ -131,16 +131,18 @@ std::vector<std::string> stepsOf(const Form& form, const std::string& vary) {
   return out;
 }
 
-std::vector<SweepPoint> sweep(const SweepRequest& q, const Regional& regional, const Date& today) {
+std::vector<SweepPoint> sweep(const SweepRequest& q, const Regional& regional, const Date& today,
+                              const FormMaker& maker) {
+  const FormMaker make = maker ? maker : FormMaker([](std::string_view name) { return makeForm(name); });
   if (q.points < 1) throw std::invalid_argument("a sweep needs at least one point");
-  if (!makeForm(q.form)) throw std::invalid_argument("unknown form: " + q.form);
+  if (maker ? !maker(q.form) : !findCalculator(q.form)) throw std::invalid_argument("unknown form: " + q.form);
   const bool modal = catalogueMode(q.form).value_or(OpenHow::Modeless) == OpenHow::Modal;
   std::vector<SweepPoint> out;
   for (int k = 0; k < q.points; ++k) {
     SweepPoint p;
     p.x = q.points == 1 ? q.from : q.from + (q.to - q.from) * k / (q.points - 1);
     p.x = rounded(p.x);
-    auto form = makeForm(q.form);
+    auto form = make(q.form);
     HeadlessHost host;
     host.date = today;
     form->open(host, regional, modal);

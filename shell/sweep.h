@@ -2,8 +2,11 @@
 // A window computed again and again for a range of one input, headless and
 // on a private copy of its form, with one result read each time: the points
 // of a curve.
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/form.h"
@@ -33,9 +36,15 @@ struct SweepPoint {
 // its compute button when it has one.
 std::vector<std::string> stepsOf(const Form& form, const std::string& vary);
 
-// Runs the request; throws std::invalid_argument for a window, an input, a
-// result or a step it does not know (StepError for a step).
-std::vector<SweepPoint> sweep(const SweepRequest& request, const Regional& regional, const Date& today);
+// Makes a fresh window of a form name, or null for a name it does not know.
+using FormMaker = std::function<std::unique_ptr<Form>(std::string_view)>;
+
+// Runs the request on windows that `make` gives (by default the registry's);
+// throws std::invalid_argument for a window, an input, a result or a step it
+// does not know (StepError for a step). A programming error in the window
+// goes through as it is.
+std::vector<SweepPoint> sweep(const SweepRequest& request, const Regional& regional, const Date& today,
+                              const FormMaker& make = {});
 
 // The first number of a shown text, read in the regional format
 // ("1.234,5 µH" reads 1234.5 in the Italian one); none without a number.

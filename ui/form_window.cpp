@@ -25,6 +25,7 @@
 #include "drawing_view.h"
 #include "framework/numbers.h"
 #include "framework/summary.h"
+#include "qt_host.h"
 #include "sweep_dialog.h"
 #include "pictures.h"
 #include "qt_util.h"
@@ -61,10 +62,21 @@ void FormWindow::contextMenuEvent(QContextMenuEvent* e) {
   QAction* plot = menu.addAction(QStringLiteral("Grafico al variare di un dato..."));
   QAction* chosen = menu.exec(e->globalPos());
   if (chosen == copy) copyResults();
-  else if (chosen == plot) showSweepDialog(*form_, this);
+  else if (chosen == plot) guarded("grafico", [this] {
+      if (auto* host = dynamic_cast<QtHost*>(form_->hostIf())) showSweepDialog(*form_, this, *host);
+    });
 }
 
-void FormWindow::copyResults() { QGuiApplication::clipboard()->setText(qs(resultsText(*form_))); }
+bool FormWindow::guarded(const std::string& event, const std::function<void()>& fn) {
+  if (auto* host = dynamic_cast<QtHost*>(form_->hostIf()))
+    return host->guard(form_->caption() + " (" + form_->name() + ")", event, fn);
+  fn();
+  return true;
+}
+
+void FormWindow::copyResults() {
+  guarded("copia dei risultati", [this] { QGuiApplication::clipboard()->setText(qs(resultsText(*form_))); });
+}
 
 QLabel* FormWindow::readingHint(int id) const {
   if (id < 0 || id >= static_cast<int>(hints_.size())) return nullptr;
@@ -170,7 +182,9 @@ QWidget* FormWindow::make(int id) {
   switch (d.kind) {
     case Kind::Input: {
       auto* e = new QLineEdit(this);
-      connect(e, &QLineEdit::textEdited, this, [this, id](const QString& t) { form_->type(id, t.toStdString()); });
+      connect(e, &QLineEdit::textEdited, this, [this, id](const QString& t) {
+        guarded("modifica di " + form_->qualifiedName(id), [&] { form_->type(id, t.toStdString()); });
+      });
       w = e;
       break;
     }
@@ -182,7 +196,8 @@ QWidget* FormWindow::make(int id) {
         b->setIcon(pictureIcon(d.picture));
         b->setIconSize(QSize(40, 40));
       }
-      connect(b, &QPushButton::clicked, this, [this, id] { form_->click(id); });
+      connect(b, &QPushButton::clicked, this,
+              [this, id] { guarded("clic su " + form_->qualifiedName(id), [&] { form_->click(id); }); });
       w = b;
       break;
     }
@@ -200,7 +215,9 @@ QWidget* FormWindow::make(int id) {
         c.radios.push_back(r);
         lay->addWidget(r);
         track(r, id, option);
-        connect(r, &QRadioButton::clicked, this, [this, id, option] { form_->click(id, option); });
+        connect(r, &QRadioButton::clicked, this, [this, id, option] {
+          guarded("clic su " + form_->qualifiedName(id), [&] { form_->click(id, option); });
+        });
       }
       c.shown.captions.assign(st.captions.size(), std::string());
       c.shown.captionColors.assign(st.captions.size(), kDefaultColor);
@@ -210,7 +227,9 @@ QWidget* FormWindow::make(int id) {
     case Kind::List: {
       auto* cb = new QComboBox(this);
       cb->setEditable(false);
-      connect(cb, &QComboBox::activated, this, [this, id](int i) { form_->choose(id, i); });
+      connect(cb, &QComboBox::activated, this, [this, id](int i) {
+        guarded("scelta in " + form_->qualifiedName(id), [&] { form_->choose(id, i); });
+      });
       w = cb;
       break;
     }

@@ -69,6 +69,10 @@ class FormWindow : public QDialog {
   // ("letto come 7"); null when the input shows none.
   QLabel* readingHint(int id) const;
 
+  // Runs `fn`, a way in to the window's code from outside its reactions,
+  // under its host's guard (a programming error is shown, and the program goes on).
+  bool guarded(const std::string& event, const std::function<void()>& fn);
+
   // Called once when the user closes the window by its close box.
   std::function<void()> closedByUser;
 

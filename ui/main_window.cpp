@@ -226,8 +226,12 @@ void MainWindow::searchFor(const QString& words) {
     hits_->hide();
     return;
   }
-  if (!index_) index_ = std::make_unique<CommandSearch>();
-  for (const auto& h : index_->find(words.toStdString(), 12)) {
+  std::vector<CommandHit> found;
+  host_.guard("FRMVELMORANTE", "ricerca di \"" + words.toStdString() + "\"", [&] {
+    if (!index_) index_ = std::make_unique<CommandSearch>();
+    found = index_->find(words.toStdString(), 12);
+  });
+  for (const auto& h : found) {
     auto* item = new QListWidgetItem(qs(h.path), hits_);
     item->setToolTip(qs(h.windowCaption));
     shownHits_.push_back(h.entry);
@@ -308,8 +312,8 @@ QAction* MainWindow::entry(std::string_view name) const {
 bool MainWindow::command(const MenuEntry& e) {
   // while a modal window is open the main window does not react
   if (host_.modalOpen() || !e.mode) return false;
-  host_.openWindow(std::string(e.form), *e.mode, std::nullopt, this);
-  return true;
+  return host_.guard(std::string(e.caption) + " (" + std::string(e.form) + ")", "apertura dal menu",
+                     [&] { host_.openWindow(std::string(e.form), *e.mode, std::nullopt, this); });
 }
 
 void MainWindow::showTitleColour() {

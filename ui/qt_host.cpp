@@ -20,9 +20,9 @@
 #include <QGridLayout>
 #include <QSpacerItem>
 
+#include "calculators/registry.h"
 #include "form_window.h"
 #include "qt_util.h"
-#include "shell/pending.h"
 
 namespace vm::ui {
 
@@ -68,6 +68,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const MessageReques
 
 QtHost::QtHost() : presenter_(showBox), regional_(Regional::italian()) {
   lastWindowClosed = [] { QCoreApplication::quit(); };
+  forms = [](std::string_view name) { return makeForm(name); };
   askPdfPath = askWhereToSave;
 }
 
@@ -122,7 +123,7 @@ FormWindow* QtHost::openWindow(const std::string& formName, OpenHow how, std::op
     return w;
   }
   if (!desktopTitle_) desktopTitle_ = desktopTitleFont();
-  auto* w = new FormWindow(makeAnyForm(formName), desktopTitle_, measures_);
+  auto* w = new FormWindow(forms(formName), desktopTitle_, measures_);
   w->setHomeScreen(homeScreen());
   windows_.emplace_back(w);
   Form& form = w->form();
@@ -200,6 +201,14 @@ void QtHost::close(Form& form) {
   // the reaction that closed it is still running: the window goes later
   forget(w);
   w->deleteLater();
+  // asked again once every effect of the reaction is carried out: a window
+  // that switches itself for another closes before the other opens
+  closed_ = true;
+}
+
+void QtHost::settled(Form&) {
+  if (!closed_) return;
+  closed_ = false;
   checkLast();
 }
 
@@ -296,9 +305,33 @@ void QtHost::print(Form& form) {
   render(*w, printer);
 }
 
-bool QtHost::fault(Form& form, const std::exception& e) {
-  std::cerr << "velmorante: " << form.name() << ": " << e.what() << '\n';
+bool QtHost::fault(Form& form, const std::string& event, const std::string& what) {
+  showFault(windowOf(form), form.caption().empty() ? form.name() : form.caption() + " (" + form.name() + ")", event,
+            what);
   return true;
+}
+
+void QtHost::showFault(QWidget* parent, const std::string& window, const std::string& event, const std::string& what) {
+  std::cerr << "velmorante: " << window << ": " << event << ": " << what << '\n';
+  MessageRequest m;
+  m.title = "ERRORE INTERNO";
+  m.prompt = "Errore interno del programma nella finestra " + window + ",\ndurante: " + event + ".\n\n" + what +
+             "\n\nLa finestra è rimasta com'era; il programma continua.";
+  m.icon = Icon::Critical;
+  m.form = window;
+  presenter_(parent, m);
+}
+
+bool QtHost::guard(const std::string& window, const std::string& event, const std::function<void()>& fn) {
+  try {
+    fn();
+    return true;
+  } catch (const std::exception& e) {
+    showFault(QApplication::activeWindow(), window, event, e.what());
+  } catch (...) {
+    showFault(QApplication::activeWindow(), window, event, "eccezione sconosciuta");
+  }
+  return false;
 }
 
 }  // namespace vm::ui

@@ -50,9 +50,24 @@ class QtHost : public QObject, public Host {
   void close(Form& form) override;
   Date today() const override;
   std::pair<int, int> screenSize() const override;
-  // A programming error in a reaction: logged, and the window, already put
-  // back as it was, stays usable.
-  bool fault(Form& form, const std::exception& e) override;
+  // A programming error in a reaction or its effects: shown as a critical
+  // box naming the window and the event, and the window, already put back
+  // as it was, stays usable.
+  bool fault(Form& form, const std::string& event, const std::string& what) override;
+  // Once a reaction's effects are all carried out: the system ends when no
+  // window is left.
+  void settled(Form& form) override;
+
+  // Runs `fn`, a way in from Qt to the windows' code outside their own
+  // reactions (the curve, the search, copying): a programming error in it is
+  // shown as for a reaction, naming `window` and `event`, and the program
+  // goes on. True when `fn` ran to its end.
+  bool guard(const std::string& window, const std::string& event, const std::function<void()>& fn);
+  // The box of a programming error.
+  void showFault(QWidget* parent, const std::string& window, const std::string& event, const std::string& what);
+
+  // Makes the window of a form name (the registry's; tests may put their own).
+  std::function<std::unique_ptr<Form>(std::string_view)> forms;
 
   // --- the windows of the system
   // Opens the named window, or brings forward the one already open (moved
@@ -101,6 +116,7 @@ class QtHost : public QObject, public Host {
   void checkLast();
 
   std::vector<QPointer<FormWindow>> windows_;
+  bool closed_ = false;  // a window closed since the last check
   std::optional<QFont> desktopTitle_;  // asked of the desktop once
   std::shared_ptr<TextMeasures> measures_ = std::make_shared<TextMeasures>();
   std::vector<QPointer<QWidget>> adopted_;

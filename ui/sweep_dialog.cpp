@@ -25,6 +25,7 @@
 #include <stdexcept>
 
 #include "framework/numbers.h"
+#include "qt_host.h"
 #include "qt_util.h"
 #include "shell/sweep.h"
 
@@ -47,7 +48,8 @@ QString captionOf(const Form& f, int id) {
 
 class SweepDialog : public QDialog {
  public:
-  SweepDialog(const Form& form, QWidget* parent) : QDialog(parent), form_(form.name()), regional_(form.regional()) {
+  SweepDialog(const Form& form, QWidget* parent, QtHost& host)
+      : QDialog(parent), host_(&host), form_(form.name()), caption_(form.caption()), regional_(form.regional()) {
     setWindowTitle(QStringLiteral("GRAFICO - ") + qs(form.caption()));
     setObjectName("frmgrafico");
     auto* fields = new QFormLayout;
@@ -126,12 +128,19 @@ class SweepDialog : public QDialog {
     request_.points = points_->value();
     request_.steps = steps_[request_.vary];
     const QDate d = QDate::currentDate();
-    try {
-      points_done_ = sweep(request_, regional_, Date{d.year(), d.month(), d.day()});
-    } catch (const std::invalid_argument& e) {
-      note_->setText(qs(e.what()));
-      return;
-    }
+    points_done_.clear();
+    bool refused = false;
+    const bool ran = host_->guard(caption_ + " (" + form_ + ")",
+                                  "grafico al variare di " + input_->currentText().toStdString(), [&] {
+                                    try {
+                                      points_done_ = sweep(request_, regional_, Date{d.year(), d.month(), d.day()},
+                                                           host_->forms);
+                                    } catch (const std::invalid_argument& e) {
+                                      note_->setText(qs(e.what()));
+                                      refused = true;
+                                    }
+                                  });
+    if (!ran || refused) return;
     chart_->removeAllSeries();
     for (auto* a : chart_->axes()) chart_->removeAxis(a);
     auto* x = new QValueAxis;
@@ -175,6 +184,7 @@ class SweepDialog : public QDialog {
 
   void saveCsv() {
     if (points_done_.empty()) plot();
+    if (points_done_.empty()) return;
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva CSV"), QString(), "CSV (*.csv)");
     if (path.isEmpty()) return;
     QFile f(path);
@@ -184,6 +194,7 @@ class SweepDialog : public QDialog {
 
   void savePicture(bool vector) {
     if (points_done_.empty()) plot();
+    if (points_done_.empty()) return;
     const QString path = QFileDialog::getSaveFileName(this, vector ? "Salva SVG" : "Salva PNG", QString(),
                                                       vector ? "SVG (*.svg)" : "PNG (*.png)");
     if (path.isEmpty()) return;
@@ -200,7 +211,8 @@ class SweepDialog : public QDialog {
     view_->render(&p);
   }
 
-  std::string form_;
+  QtHost* host_;
+  std::string form_, caption_;
   Regional regional_;
   std::map<std::string, std::vector<std::string>> steps_;
   std::map<std::string, std::string> current_;
@@ -218,8 +230,8 @@ class SweepDialog : public QDialog {
 
 }  // namespace
 
-void showSweepDialog(const Form& form, QWidget* parent) {
-  auto* d = new SweepDialog(form, parent);
+void showSweepDialog(const Form& form, QWidget* parent, QtHost& host) {
+  auto* d = new SweepDialog(form, parent, host);
   d->show();
 }
 

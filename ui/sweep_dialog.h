@@ -8,7 +8,10 @@
 
 namespace vm::ui {
 
-// Opens the dialog for `form` (the open window, which it never changes).
-void showSweepDialog(const Form& form, QWidget* parent);
+class QtHost;
+
+// Opens the dialog for `form` (the open window, which it never changes);
+// the curve is computed on copies of the window that `host` makes, under its guard.
+void showSweepDialog(const Form& form, QWidget* parent, QtHost& host);
 
 }  // namespace vm::ui

@@ -30,7 +30,7 @@ class ERP final : public CalculatorOf<ERP> {
     b.caption("POTENZA EFFETTIVA IRRADIATA - E R P");
     // the cable comes first in the tab order: the window opens on the first one
     b.frame("Frame1", " Tipi di cavo ", [&] {
-       cable_ = b.options("Option1", {"RG 58", "RG 8 - 213", "TV 6.8 mm", "RG 217", "RG 62"})
+       cable_ = b.options("Option1", {"RG 58", "RG 8 - 213", "TV 6.8 mm", "RG 217", "RG 62"}).opensOn(0)
                     .optionTooltip(2, "IMPEDENZE DIVERSE DEVONO ESSERE ADATTATE")
                     .optionTooltip(4, "IMPEDENZE DIVERSE DEVONO ESSERE ADATTATE");
      }).tooltip("NATURALMENTE IMPEDENZE DIVERSE DEVONO ESSERE ADATTATE");

@@ -27,7 +27,7 @@ class AntCoaxMulti final : public CalculatorOf<AntCoaxMulti> {
   explicit AntCoaxMulti(FormBuilder& b) : CalculatorOf(b) {
     b.caption("ANTENNA MULTIGAMMA CON TRAPPOLE IN CAVO COASSIALE");
     b.frame("Frame1", "SELEZIONA UN TIPO DI CAVO", [&] {
-      b.options("Option1", {"RG 58", "RG 174U"}).onClick([this](int i) { chooseCable(i); });
+      b.options("Option1", {"RG 58", "RG 174U"}).opensOn(0).onClick([this](int i) { chooseCable(i); });
     });
     f1_ = b.input("txtf1").tooltip("usa TAB per spostarti").label("lbltxtf1", "FREQUENZA PIU' ALTA IN MHz");
     f2_ = b.input("txtf2").tooltip("usa TAB per spostarti").label("lbltxtf2", "FREQUENZA PIU' BASSA IN MHz");

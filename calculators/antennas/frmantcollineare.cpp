@@ -11,7 +11,9 @@ class AntCollineare final : public CalculatorOf<AntCollineare> {
   explicit AntCollineare(FormBuilder& b) : CalculatorOf(b) {
     b.caption("ANTENNA VERTICALE COLLINEARE IN CAVO COASSIALE");
     b.frame("Frame1", "  IMPEDENZA CAVO ", [&] {
-      b.options("Option1", {"IMPEDENZA 50 OHM", "IMPEDENZA 75 OHM"}).onClick([this](int i) { chooseCable(i); });
+      b.options("Option1", {"IMPEDENZA 50 OHM", "IMPEDENZA 75 OHM"}).opensOn(0).onClick([this](int i) {
+        chooseCable(i);
+      });
     });
     freq_ = b.input("txtfrequenza")
                 .label("lbltxtfrequenza", "FREQUENZA IN MHz :")

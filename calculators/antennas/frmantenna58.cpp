@@ -27,7 +27,7 @@ class Antenna58 final : public CalculatorOf<Antenna58> {
   explicit Antenna58(FormBuilder& b) : CalculatorOf(b) {
     b.caption("  ANTENNA VERTICALE 5/8 LAMBDA");
     b.frame("Frame1", "Banda", [&] {
-       b.options("Option1", {"50 Mcs", "145 Mcs", "433 Mcs"}).onClick([this](int i) { choose(i); });
+       b.options("Option1", {"50 Mcs", "145 Mcs", "433 Mcs"}).opensOn(0).onClick([this](int i) { choose(i); });
      }).tooltip("selezionare una frequenza");
     Art art = b.drawing("drw58", verticals::fiveEighths());
     height_ = b.label("lblaltezza", "radiatore").at(art, "lblaltezza");

@@ -14,10 +14,11 @@ class AntMultigamma final : public CalculatorOf<AntMultigamma> {
     b.caption("ANTENNA MULTIGAMMA TRAPPOLATA");
     b.size(kWidth, 7050);
     b.frame("Frame1", "Dati conosciuti", [&] {
-      known_ = b.options("Option1", {"E' NOTA LA CAPACITA'", "E' NOTA L' INDUTTANZA"}).onClick([this](int i) {
-        choose(i);
-      });
-    }).tooltip("effettuare una scelta");
+       known_ =
+           b.options("Option1", {"E' NOTA LA CAPACITA'", "E' NOTA L' INDUTTANZA"}).opensOn(0).onClick([this](int i) {
+             choose(i);
+           });
+     }).tooltip("effettuare una scelta");
     f1_ = b.input("txtF1").label("lbltxtF1", "FREQUENZA PIU' ALTA in MHz");
     f2_ = b.input("txtF2").label("lbltxtF2", "FREQUENZA PIU' BASSA in MHz");
     auto dato = b.input("txtdato").label("lbldato", "");

@@ -11,7 +11,9 @@ class AntPresaCalcolata final : public CalculatorOf<AntPresaCalcolata> {
   explicit AntPresaCalcolata(FormBuilder& b) : CalculatorOf(b) {
     b.caption("ANTENNA A PRESA CALCOLATA   -   WINDOM");
     b.frame("Frame1", "LUNGHEZZA RADIATORE", [&] {
-      b.options("Option1", {"A MEZZO LAMBDA", "A LAMBDA INTERO"}).onClick([this](int i) { chooseLength(i); });
+      b.options("Option1", {"A MEZZO LAMBDA", "A LAMBDA INTERO"}).opensOn(0).onClick([this](int i) {
+        chooseLength(i);
+      });
     });
     freq_ = b.input("txtfrequenza").label("lbltxtfrequenza", "FREQUENZA IN MHz :");
     Art art = b.drawing("drwantenna", wires::offCentreFed());

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "framework/registry.h"
+#include "framework/validity.h"
 
 namespace vm {
 namespace {
@@ -12,9 +13,9 @@ class CapAntVert final : public CalculatorOf<CapAntVert> {
   explicit CapAntVert(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CAPACITA'  RIFERITA ALLA TERRA DI UN' ANTENNA VERTICALE");
     b.frame("Frame1", "POSIZIONE DELL'ANTENNA ", [&] {
-      place_ = b.options("Option1", {"SISTEMATA A TERRA", "SISTEMATA IN POSIZIONE ELEVATA"}).onClick([this](int i) {
-        choose(i);
-      });
+      place_ = b.options("Option1", {"SISTEMATA A TERRA", "SISTEMATA IN POSIZIONE ELEVATA"})
+                   .opensOn(0)
+                   .onClick([this](int i) { choose(i); });
     });
     height_ = b.input("txtlunghezza").label("lbltxtlunghezza", "LUNGHEZZA DELL'ANTENNA in mt.");
     diameter_ = b.input("txtdiametro").label("lbltxtdiametro", "DIAMETRO MEDIO DELL'ANTENNA in mm.");
@@ -49,7 +50,9 @@ class CapAntVert final : public CalculatorOf<CapAntVert> {
       const double p = std::sqrt((h + 4 * H) / (3 * h + 4 * H));
       k = 12.1 / std::log10(p * 2 * h / d);
     }
-    const double c = roundFixed(finite(k * hm), 1);
+    // a vertical shorter than its diameter turns the logarithm negative, and
+    // two negative sizes pass the product test: no capacitance, refused
+    const double c = roundFixed(positive(k * hm), 1);
     setText(capacity_, "LA CAPACITA'  DELL'ANTENNA E'  " + general(c) + " pF");
   }
 

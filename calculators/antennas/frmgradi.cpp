@@ -11,7 +11,7 @@ class Gradi final : public CalculatorOf<Gradi> {
   explicit Gradi(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CONVERSIONE TRA LUNGHEZZA FISICA DELL'ANTENNA E GRADI ELETTRICI");
     b.frame("Frame1", " CONVERSIONE ", [&] {
-      way_ = b.options("Option1", {"DA METRI A GRADI", "DA GRADI A METRI"}).onClick([this](int i) {
+      way_ = b.options("Option1", {"DA METRI A GRADI", "DA GRADI A METRI"}).opensOn(0).onClick([this](int i) {
         chooseWay(i);
       });
     });

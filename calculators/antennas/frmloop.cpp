@@ -17,7 +17,7 @@ class Loop final : public CalculatorOf<Loop> {
     b.caption("ANTENNE MAGNETICHE A LOOP DI PICCOLA DIMENSIONE");
     b.text("  ANTENNE MAGNETICHE A LOOP   parametri   principali ");
     shapeFrame_ = b.frame("fraforma", "Forma del loop", [&] {
-      shape_ = b.options("Option1", {"Circolare", "Ottagonale", "Quadrata"});
+      shape_ = b.options("Option1", {"Circolare", "Ottagonale", "Quadrata"}).opensOn(0);
     }).tooltip("scegli la forma");
     // the shape line takes the frame's place after the first compute, the
     // area right after it; every other result shares its row with its caption

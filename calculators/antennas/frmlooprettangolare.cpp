@@ -30,7 +30,7 @@ class LoopRettangolare final : public CalculatorOf<LoopRettangolare> {
   explicit LoopRettangolare(FormBuilder& b) : CalculatorOf(b) {
     b.caption("ANTENNA  LOOP RETTANGOLARE MONOBANDA");
     b.frame("Frame1", " FATTORE DI VELOCITA' DEL CAVO ADATTATORE", [&] {
-      factor_ = b.options("Option1", {"FATTORE DI VELOCITA' = 0.66", "FATTORE DI VELOCITA' = 0.8"})
+      factor_ = b.options("Option1", {"FATTORE DI VELOCITA' = 0.66", "FATTORE DI VELOCITA' = 0.8"}).opensOn(0)
                     .onClick([this](int i) { chooseFactor(i); });
     });
     freq_ = b.input("txtfrequenza")

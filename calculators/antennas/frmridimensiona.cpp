@@ -13,7 +13,7 @@ class Ridimensiona final : public CalculatorOf<Ridimensiona> {
   explicit Ridimensiona(FormBuilder& b) : CalculatorOf(b) {
     b.caption("RIDIMENSIONAMENTO ANTENNA");
     b.frame("Frame1", " Tipo di antenna ", [&] {
-      kind_ = b.options("Option1", {"DIPOLO 1/2  LAMBDA", "DIPOLO CARICATO", "VERTICALE CARICATA"})
+      kind_ = b.options("Option1", {"DIPOLO 1/2  LAMBDA", "DIPOLO CARICATO", "VERTICALE CARICATA"}).opensOn(0)
                   .onClick([this](int i) { chooseKind(i); });
     });
     oldF_ = b.input("txtoldf").label("lbltxtoldf", "FREQUENZA DI RISONANZA RILEVATA in MHz :");

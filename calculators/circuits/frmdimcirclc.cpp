@@ -30,13 +30,10 @@ class DimCircLC final : public CalculatorOf<DimCircLC> {
  private:
   void compute() {
     const double f = number(f_);
-    if (f == 0) {
+    // no frequency, or a negative one (a sign typed first), makes no circuit:
+    // both results are emptied while the user types on
+    if (f <= 0) {
       blank({capacitance_, inductance_});
-      return;
-    }
-    // a negative frequency makes no circuit
-    if (f < 0) {
-      missingData(f_);
       return;
     }
     const double c = 400 / f;

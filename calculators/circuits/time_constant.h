@@ -35,7 +35,8 @@ class TimeConstantWindow : public CalculatorOf<Derived> {
     b.caption(t.caption);
     b.label("Label1", t.note);
     b.frame("Frame1", "dati conosciuti", [&] {
-      known_ = b.options("Option1", {t.known[0], t.known[1], t.known[2]}).onClick([this](int i) { choose(i); });
+      known_ =
+          b.options("Option1", {t.known[0], t.known[1], t.known[2]}).opensOn(0).onClick([this](int i) { choose(i); });
     });
     std::tie(in1_, caption_[0]) = b.input("txtinput1").label("lblinput", "", 0).handles();
     unit_[0] = b.label("lblumisura", "", 0).unitOf(in1_);

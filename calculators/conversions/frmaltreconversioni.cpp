@@ -25,7 +25,7 @@ class OtherImperial final : public CalculatorOf<OtherImperial> {
     b.caption("ULTERIORI CONVERSIONI MISURE INGLESI");
     b.frame("Frame1", "Da trasformare", [&] {
       quantity_ = b.options("Option1", {kQuantities[0].caption, kQuantities[1].caption, kQuantities[2].caption,
-                                        kQuantities[3].caption, kQuantities[4].caption})
+                                        kQuantities[3].caption, kQuantities[4].caption}).opensOn(0)
                       .onClick([this](int) { chooseQuantity(); });
     });
     std::tie(input_, lblInput_) =

@@ -13,7 +13,7 @@ class AlternatingCurrent final : public CalculatorOf<AlternatingCurrent> {
   explicit AlternatingCurrent(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CORRENTE ALTERNATA IN FUNZIONE DEL TEMPO");
     b.frame("Frame1", "dato conosciuto", [&] {
-       known_ = b.options("Option1", {"METRI", "FREQUENZA", "PULSAZIONE", "PERIODO"}).onClick([this](int i) {
+       known_ = b.options("Option1", {"METRI", "FREQUENZA", "PULSAZIONE", "PERIODO"}).opensOn(0).onClick([this](int i) {
          chooseKnown(i);
        });
      }).tooltip("effettuare una scelta");

@@ -19,7 +19,7 @@ class DecibelRatios final : public CalculatorOf<DecibelRatios> {
     b.frame("Frame1", " Opzioni di calcolo ", [&] {
       mode_ = b.options("Option1", {"NOTI I DECIBEL TROVARE LA VARIAZIONE IN TENSIONE E IN POTENZA",
                                     "NOTE LE TENSIONI DI ENTRATA E USCITA TROVARE I DECIBEL",
-                                    "NOTE LE POTENZE DI ENTRATA E USCITA TROVARE I DECIBEL"})
+                                    "NOTE LE POTENZE DI ENTRATA E USCITA TROVARE I DECIBEL"}).opensOn(0)
                   .onClick([this](int i) { chooseMode(i); });
     });
     std::tie(input1_, lblInput1_) = b.input("txtinput1").label("lblinput1", "lblinput1").tooltip(kTooltip).handles();

@@ -13,7 +13,7 @@ class DecibelMicrovolt final : public CalculatorOf<DecibelMicrovolt> {
   explicit DecibelMicrovolt(FormBuilder& b) : CalculatorOf(b) {
     b.caption("dBmicrovolt RIFERITO AD IMPEDENZE DI 75 Ohm");
     b.frame("Frame1", " Opzioni di calcolo  ", [&] {
-      mode_ = b.options("Option1", {"da microvolt a dBmicrovolt", "da dBmicroV a microvolt"})
+      mode_ = b.options("Option1", {"da microvolt a dBmicrovolt", "da dBmicroV a microvolt"}).opensOn(0)
                   .onClick([this](int i) { chooseMode(i); });
     });
     std::tie(input_, lblInput_) = b.input("txtin").label("lblinput", "").handles();

@@ -14,9 +14,10 @@ class FrequencyMetres final : public CalculatorOf<FrequencyMetres> {
   explicit FrequencyMetres(FormBuilder& b) : CalculatorOf(b) {
     b.caption("RELAZIONI TRA  FREQUENZA E LUNGHEZZA D'ONDA");
     b.frame("Frame1", " Opzioni ", [&] {
-      direction_ = b.options("Option1", {"DA FREQUENZA A METRI", "DA METRI A FREQUENZA"}).onClick([this](int i) {
-        chooseDirection(i);
-      });
+      direction_ =
+          b.options("Option1", {"DA FREQUENZA A METRI", "DA METRI A FREQUENZA"}).opensOn(0).onClick([this](int i) {
+            chooseDirection(i);
+          });
     });
     std::tie(input_, lblInput_) =
         b.input("txtinput").label("lblinput", "").labelTooltip(kHint).tooltip(kHint).handles();

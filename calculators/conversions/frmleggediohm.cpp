@@ -28,7 +28,7 @@ class OhmsLaw final : public CalculatorOf<OhmsLaw> {
     b.caption("POTENZA - TENSIONE - CORRENTE - RESISTENZA");
     b.frame("Frame1", "dati conosciuti", [&] {
        known_ = b.options("Option1", {"VOLT  e  AMPERE", "VOLT e  OHM", "VOLT e  WATT", "AMPERE e OHM",
-                                      "AMPERE e  WATT", "OHM e  WATT"})
+                                      "AMPERE e  WATT", "OHM e  WATT"}).opensOn(0)
                     .onClick([this](int i) { chooseCase(i); });
      }).tooltip("effettuare una scelta");
     std::tie(input1_, caption_[0]) = b.input("txtinput1").label("lblinput", "", 0).tooltip("immissione dato").handles();

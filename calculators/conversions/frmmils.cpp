@@ -13,9 +13,10 @@ class Mils final : public CalculatorOf<Mils> {
   explicit Mils(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CONVERSIONE DA MILLIMETRI IN MILS E DA MILS IN MILLIMETRI");
     b.frame("Frame1", " Opzioni ", [&] {
-      direction_ = b.options("Option1", {"DA MILLIMETRI A MILS", "DA MILS A MILLIMETRI"}).onClick([this](int i) {
-        chooseDirection(i);
-      });
+      direction_ =
+          b.options("Option1", {"DA MILLIMETRI A MILS", "DA MILS A MILLIMETRI"}).opensOn(0).onClick([this](int i) {
+            chooseDirection(i);
+          });
     });
     std::tie(input_, lblInput_) = b.input("txtinput")
                                       .label("lblinput", "")

@@ -12,9 +12,10 @@ class Radians final : public CalculatorOf<Radians> {
   explicit Radians(FormBuilder& b) : CalculatorOf(b) {
     b.caption("TRASFORMAZIONE DA GRADI IN RADIANTI E DA RADIANTI A GRADI");
     b.frame("Frame1", " Opzioni ", [&] {
-      direction_ = b.options("Option1", {"DA GRADI A RADIANTI", "DA RADIANTI A GRADI"}).onClick([this](int i) {
-        chooseDirection(i);
-      });
+      direction_ =
+          b.options("Option1", {"DA GRADI A RADIANTI", "DA RADIANTI A GRADI"}).opensOn(0).onClick([this](int i) {
+            chooseDirection(i);
+          });
     });
     std::tie(input_, lblInput_) =
         b.input("txtinput").label("lblinput", "").labelTooltip(kHint).tooltip(kHint).handles();

@@ -16,7 +16,7 @@ class DcResistance final : public CalculatorOf<DcResistance> {
     b.frame("Frame1", " Conduttori ", [&] {
       std::vector<std::string> names;
       for (const auto& m : kDcMetals) names.emplace_back(m.name);
-      metal_ = b.options("Option1", names).onClick([this](int i) { chooseMetal(i); });
+      metal_ = b.options("Option1", names).opensOn(0).onClick([this](int i) { chooseMetal(i); });
     });
     diameter_ = b.input("txtdiametro")
                     .label("Label1", "DIAMETRO DEL FILO in mm : ")

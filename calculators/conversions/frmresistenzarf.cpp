@@ -13,7 +13,7 @@ class RfResistance final : public CalculatorOf<RfResistance> {
   explicit RfResistance(FormBuilder& b) : CalculatorOf(b) {
     b.caption("EFFETTO PELLE E  RESISTENZA OHMICA IN ALTA FREQUENZA   ( > 1 MHz )");
     b.frame("Frame1", " Tipo di Conduttore ", [&] {
-      metal_ = b.options("Option1", {"R A M E", "A L L U M I N I O"}).onClick([this](int) {
+      metal_ = b.options("Option1", {"R A M E", "A L L U M I N I O"}).opensOn(0).onClick([this](int) {
         blank({delta_, ohm_});
       });
     });

@@ -26,7 +26,8 @@ class Volt final : public CalculatorOf<Volt> {
   explicit Volt(FormBuilder& b) : CalculatorOf(b) {
     b.caption("VOLT EFFICACI - VOLT DI PICCO - VOLT PICCO PICCO");
     b.frame("Frame1", "Dato conosciuto", [&] {
-      known_ = b.options("Option1", {kKnown[0], kKnown[1], kKnown[2]}).onClick([this](int i) { chooseKnown(i); });
+      known_ =
+          b.options("Option1", {kKnown[0], kKnown[1], kKnown[2]}).opensOn(0).onClick([this](int i) { chooseKnown(i); });
     });
     b.frame("Frame2", " ONDE ", [&] {
       wave_ = b.options("Option2", {"SINUSOIDALI", "TRIANGOLARI", "QUADRE"}).selected(0).onClick([this](int) {

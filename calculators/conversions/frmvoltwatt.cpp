@@ -36,7 +36,7 @@ class VoltWatt final : public CalculatorOf<VoltWatt> {
                       {"DA WATT A VOLT E dBm", "DA MILLIWATT A MILLIVOLT E dBm", "DA MICROWATT A MILLIVOLT E dBm",
                        "DA NANOWATT A MILLIVOLT E dBm", "DA NANOWATT A MICROVOLT E dBm",
                        "DA PICOWATT A MICROVOLT E dBm", "DA FEMTOWATT A MICROVOLT E dBm"},
-                      1)
+                      1).opensOn(1)
                 .onClick([this](int i) { chooseUnit(i); });
     std::tie(power_, lblInput_) = b.input("txtinput").label("lblinput", "").handles();
     ohm_ = b.input("txtohm").label("Label1", "OHM").text("50");

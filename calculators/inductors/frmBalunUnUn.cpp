@@ -12,6 +12,7 @@ class BalunUnUn final : public CalculatorOf<BalunUnUn> {
     b.caption("BALUN e UN - UN  TOROIDALI PER HF    TIPO \" IN TENSIONE \"    CON RAPPORTO  4 : 1    A LARGA BANDA");
     b.frame("Frame1", " TOROIDI ", [&] {
       b.options("Option1", {"T 80 - 2", "T106 - 2", "T130 - 2", "T157 - 2", "T200 - 2", "T200A - 2", "T400 - 2"})
+          .opensOn(0)
           .onClick([this](int i) { chooseCore(i); });
     });
     turns_ = b.result("lblspire");

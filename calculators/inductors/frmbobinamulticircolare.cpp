@@ -15,7 +15,7 @@ class BobinaMultiCircolare final : public CalculatorOf<BobinaMultiCircolare> {
   explicit BobinaMultiCircolare(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CALCOLO BOBINE  MULTISTRATO CIRCOLARI  IN  ARIA");
     b.frame("Frame1", "", [&] {
-      mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"})
+      mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"}).opensOn(0)
                   .onClick([this](int i) { chooseMode(i); });
     });
     std::tie(input_, lblInput_) = b.field("txtinput", "lblinput", "").handles();

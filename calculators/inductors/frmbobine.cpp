@@ -14,7 +14,7 @@ class Bobine final : public CalculatorOf<Bobine> {
   explicit Bobine(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CALCOLO BOBINE  HF  MONOSTRATO IN ARIA      FORMULA DI WHEELER - BENZ");
     b.frame("Frame1", "", [&] {
-      mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"})
+      mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"}).opensOn(0)
                   .onClick([this](int i) { chooseMode(i); });
     });
     std::tie(input_, lblInput_) = b.input("txtinput").label("lblinput", "").handles();

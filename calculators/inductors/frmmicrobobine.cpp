@@ -14,7 +14,7 @@ class MicroBobine final : public CalculatorOf<MicroBobine> {
   explicit MicroBobine(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CALCOLO BOBINE   V H F   DI PICCOLE DIMENSIONI IN ARIA");
     b.frame("Frame1", "", [&] {
-      mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"})
+      mode_ = b.options("Option1", {"Trovare il numero delle spire", "Trovare il valore dell'Induttanza"}).opensOn(0)
                   .onClick([this](int i) { chooseMode(i); });
     });
     std::tie(input_, lblInput_) = b.input("txtinput").label("lblinput", "").handles();

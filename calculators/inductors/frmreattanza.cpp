@@ -14,7 +14,7 @@ class Reattanza final : public CalculatorOf<Reattanza> {
   explicit Reattanza(FormBuilder& b) : CalculatorOf(b) {
     b.caption("Reattanza ");
     b.frame("Frame1", "Tipo di Reattanza", [&] {
-      kind_ = b.options("Option1", {"REATTANZA  INDUTTIVA", "REATTANZA CAPACITIVA"})
+      kind_ = b.options("Option1", {"REATTANZA  INDUTTIVA", "REATTANZA CAPACITIVA"}).opensOn(0)
                   .onClick([this](int i) { chooseKind(i); });
     });
     std::tie(freq_, unit_[0]) = b.input("txtinput", 0).label("lblinput", "", 0).handles();

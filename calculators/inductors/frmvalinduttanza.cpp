@@ -13,7 +13,7 @@ class ValInduttanza final : public CalculatorOf<ValInduttanza> {
   explicit ValInduttanza(FormBuilder& b) : CalculatorOf(b) {
     b.caption("Calcolo dei parametri di un circuito con  Induttanza e Capacità");
     b.frame("Frame1", "dati conosciuti", [&] {
-      b.options("Option1", {"INDUTTANZA e CAPACITA'", "FREQUENZA e INDUTTANZA", "FREQUENZA e CAPACITA'"})
+      b.options("Option1", {"INDUTTANZA e CAPACITA'", "FREQUENZA e INDUTTANZA", "FREQUENZA e CAPACITA'"}).opensOn(0)
           .onClick([this](int i) { chooseMode(i); });
     });
     std::tie(input1_, name_[0]) = b.input("txtinput1").label("lblinput", "", 0).handles();

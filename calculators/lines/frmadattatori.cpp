@@ -14,7 +14,7 @@ class Adattatori final : public CalculatorOf<Adattatori> {
   explicit Adattatori(FormBuilder& b) : CalculatorOf(b) {
     b.caption("ADATTAMENTO D' IMPEDENZA           TRASFORMATORI A 1/4 D'ONDA");
     b.frame("Frame1", " IMPEDENZA CAVO DI DISCESA ", [&] {
-      line_ = b.options("Option1", {"IMPEDENZA  52 Ohm", "IMPEDENZA  75 Ohm"}).onClick([this](int) {
+      line_ = b.options("Option1", {"IMPEDENZA  52 Ohm", "IMPEDENZA  75 Ohm"}).opensOn(0).onClick([this](int) {
         blank({length_, adapter_, antennaArt_, lineArt_});
       });
     });

@@ -11,7 +11,7 @@ class BalunQuarter final : public CalculatorOf<BalunQuarter> {
   explicit BalunQuarter(FormBuilder& b) : CalculatorOf(b) {
     b.caption("BALUN FORMATO DA DUE SPEZZONI DI CAVO COASSIALE DA 1/4 LAMBDA");
     b.frame("Frame1", " TIPO DI SPEZZONE", [&] {
-      b.options("Option1", {"50 OHM fatt.vel. 0.66", "75 OHM fatt.vel. 0.8"}).onClick([this](int i) {
+      b.options("Option1", {"50 OHM fatt.vel. 0.66", "75 OHM fatt.vel. 0.8"}).opensOn(0).onClick([this](int i) {
         // emptying the frequency hides the result through its own reaction
         if (!text(f_).empty()) setText(f_, {});
         v_ = i == 0 ? 0.66 : 0.8;

@@ -14,9 +14,10 @@ class EsempiAdattatori final : public CalculatorOf<EsempiAdattatori> {
   explicit EsempiAdattatori(FormBuilder& b) : CalculatorOf(b) {
     b.caption("ADATTATORI D'IMPEDENZA IN CAVO COASSIALE DI LUNGHEZZA PARI A 1/4 LAMBDA");
     b.frame("Frame1", " TIPO DI SPEZZONE", [&] {
-      cable_ = b.options("Option1", {"52 OHM fatt.vel. 0.66", "75 OHM fatt.vel. 0.8"}).onClick([this](int i) {
-        chooseCable(i);
-      });
+      cable_ =
+          b.options("Option1", {"52 OHM fatt.vel. 0.66", "75 OHM fatt.vel. 0.8"}).opensOn(0).onClick([this](int i) {
+            chooseCable(i);
+          });
     });
     f_ = b.input("txtfrequenza").label("lblfrequenza", "FREQUENZA in MHz");
     b.label("Label7", "USARE IL PUNTO PER SEPARARE I DECIMALI");

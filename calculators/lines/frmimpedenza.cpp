@@ -16,7 +16,7 @@ class Impedenza final : public CalculatorOf<Impedenza> {
     b.caption("CAPACITA'  E IMPEDENZA DI UNA LINEA COASSIALE");
     b.frame("Frame1", "DIELETTRICO", [&] {
       dielectric_ = b.options("Option1", {"Aria", "Politene", "Polietilene", "Polietilene spiralato",
-                                          "Polietilene Foam", "Teflon", "P.V.C."})
+                                          "Polietilene Foam", "Teflon", "P.V.C."}).opensOn(0)
                         .onClick([this](int) { blank({c_, z_}); });
     });
     outer_ = b.input("txtd1").label("lbld1", "DIAMETRO INTERNO DEL CONDUTTORE ESTERNO in mm. :");

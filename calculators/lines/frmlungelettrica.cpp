@@ -10,7 +10,7 @@ class LungElettrica final : public CalculatorOf<LungElettrica> {
   explicit LungElettrica(FormBuilder& b) : CalculatorOf(b) {
     b.caption("Lunghezza elettrica cavi coassiali");
     b.frame("Frame1", "TIPO DI CAVO COASSIALE", [&] {
-      cable_ = b.options("Option1", {"50 Ohm FATTORE VELOCITA' 0.66", "75 Ohm FATTORE VELOCITA'  0.8"})
+      cable_ = b.options("Option1", {"50 Ohm FATTORE VELOCITA' 0.66", "75 Ohm FATTORE VELOCITA'  0.8"}).opensOn(0)
                    .onClick([this](int) { chooseCable(); });
     });
     f_ = b.input("txtinput")

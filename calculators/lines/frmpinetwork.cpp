@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "framework/registry.h"
-#include "matching_drawings.h"
+#include "calculators/drawings/networks.h"
 
 namespace vm {
 namespace {
@@ -27,7 +27,7 @@ class PiNetwork final : public CalculatorOf<PiNetwork> {
       moveTo(180, 180);
       openCompanion("frmimpanodica");
     });
-    Art pi = b.drawing("drwpigreco", matching::piNetwork());
+    Art pi = b.drawing("drwpigreco", networks::piNetwork());
     portIn_ = b.result("lblzin", "INPUT").at(pi, "input");
     portOut_ = b.result("lblzout", "OUTPUT").at(pi, "output");
     c1Art_ = b.result("lblc1", "C1").at(pi, "c1");

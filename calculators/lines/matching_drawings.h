@@ -1,7 +1,8 @@
 #pragma once
 // Schematics of the matching-network windows, drawn with the standard
 // symbols. Every drawing marks the points where the window puts the labels
-// of its elements and ports.
+// of its elements and ports (the pi network, drawn by the valve windows
+// too, is in calculators/drawings/networks.h).
 #include <string>
 
 #include "framework/drawing.h"
@@ -19,11 +20,6 @@ Drawing lNetwork(Symbol series, const std::string& seriesName, Symbol shunt, con
 // the right of each: marks "zin", "zout" (first network) and "zin1",
 // "zout1" (second network).
 Drawing twoPortPairs();
-
-// A pi network: a capacitor across the input, a coil in series, a
-// capacitor across the output. Marks: "input", "output" (the ports), "c1",
-// "l", "c2" (beside the elements).
-Drawing piNetwork();
 
 // A tuned circuit: a coil in parallel with two capacitors in series (C1 on
 // top, C2 below), the low impedance taken at their junction. Marks: "c1",

@@ -13,7 +13,7 @@ class CapCondCilindrico final : public CalculatorOf<CapCondCilindrico> {
   explicit CapCondCilindrico(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CALCOLO DELLA CAPACITA'  DI UN CONDENSATORE CILINDRICO");
     b.frame("Frame1", "DIELETTRICO", [&] {
-      dielectric_ = b.options("Option1", dielectrics::captions()).onClick([this](int i) { choose(i); });
+      dielectric_ = b.options("Option1", dielectrics::captions()).opensOn(0).onClick([this](int i) { choose(i); });
     });
     dielectrics::sparkOverTable(b);
     const std::string cm = "in centimetri";

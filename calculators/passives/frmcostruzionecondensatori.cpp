@@ -15,7 +15,7 @@ class CostruzioneCondensatori final : public CalculatorOf<CostruzioneCondensator
             "Tuttavia in caso di necessità conoscendo la superficie e la distanza delle armature si può calcolare "
             "la capacità .");
     b.frame("frame1", "DIELETTRICO", [&] {
-       dielectric_ = b.options("Option1", dielectrics::captions()).onClick([this](int i) { choose(i); });
+       dielectric_ = b.options("Option1", dielectrics::captions()).opensOn(0).onClick([this](int i) { choose(i); });
      }).tooltip("valore della costante dielettrica");
     dielectrics::sparkOverTable(b);
     s_ = b.input("txtsuperficie")

@@ -18,7 +18,7 @@ class FixedRegulator : public CalculatorOf<Derived> {
   FixedRegulator(FormBuilder& b, const std::string& note) : Base(b) {
     b.caption("INTEGRATI STABILIZZATORI DELLA SERIE 78xx");
     b.frame("Frame1", "SIGLA ", [&] {
-      b.options("Option1", {"7805", "7808", "7812", "7815", "7818", "7824"}).onClick([this](int i) {
+      b.options("Option1", {"7805", "7808", "7812", "7815", "7818", "7824"}).opensOn(0).onClick([this](int i) {
         choose(i);
       });
     });

@@ -26,7 +26,7 @@ class Led final : public CalculatorOf<Led> {
   explicit Led(FormBuilder& b) : CalculatorOf(b) {
     b.caption("ALIMENTAZIONE DIODI LED");
     b.frame("Frame1", " Seleziona il tipo di led ", [&] {
-      b.options("Option1", {"LED ROSSO", "LED VERDE", "LED GIALLO", "LED ARANCIO", "LED BLU", "LED BIANCO"})
+      b.options("Option1", {"LED ROSSO", "LED VERDE", "LED GIALLO", "LED ARANCIO", "LED BLU", "LED BIANCO"}).opensOn(0)
           .onClick([this](int i) { chooseLed(i); });
     });
     supply_ = b.input("txttensione").tooltip("Inserire il valore della tensione");

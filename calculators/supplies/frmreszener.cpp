@@ -14,10 +14,10 @@ class ResZener final : public CalculatorOf<ResZener> {
   explicit ResZener(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CALCOLO DELLA RESISTENZA DI CADUTA");
     b.frame("Frame1", "Zener utilizzato", [&] {
-      b.options("Option1", {"Zener da 1/2 watt", "Zener da 1 watt", "Zener da 2 watt"}).onClick([this](int i) {
-        iz_ = kZenerCurrent[i];
-      });
-    }).tooltip("selezionare la potenza del diodo zener");
+       b.options("Option1", {"Zener da 1/2 watt", "Zener da 1 watt", "Zener da 2 watt"})
+           .opensOn(0)
+           .onClick([this](int i) { iz_ = kZenerCurrent[i]; });
+     }).tooltip("selezionare la potenza del diodo zener");
     vcc_ = b.input("txtVcc").tooltip("input tensione non stabilizzata").label("Label3", "Tensione di alimentazione");
     vz_ = b.input("txtvz").tooltip("Tens. stabilizzata").label("Label4", "Tensione diodo zener");
     ma_ = b.input("txtma").tooltip("corrente assorbita dal circuito").label("Label5", "Assorbimento in milliAmpere");

@@ -14,7 +14,7 @@ class Trasformatori final : public CalculatorOf<Trasformatori> {
   explicit Trasformatori(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CALCOLO TRASFORMATORI DI ALIMENTAZIONE");
     b.frame("Frame1", "QUALITA'  DEI  LAMIERINI", [&] {
-      b.options("Option1", {"Qualità bassa", "Qualità media", "A granuli orientati"}).onClick([this](int i) {
+      b.options("Option1", {"Qualità bassa", "Qualità media", "A granuli orientati"}).opensOn(0).onClick([this](int i) {
         k_ = kPower[i];
         n_ = kTurns[i];
       });

@@ -2,7 +2,7 @@
 // stage to its load (antenna or line).
 #include <cmath>
 
-#include "calculators/lines/matching_drawings.h"
+#include "calculators/drawings/networks.h"
 #include "framework/registry.h"
 
 namespace vm {
@@ -38,7 +38,7 @@ class AdattImpPassaBasso final : public CalculatorOf<AdattImpPassaBasso> {
       secondoc_ = b.result("lblsecondoc");
       bobina_ = b.result("lblbobina");
     }).hidden();
-    Art drw = b.drawing("drwpigreco", matching::piNetwork());
+    Art drw = b.drawing("drwpigreco", networks::piNetwork());
     c1_ = b.result("lblc1", "C1").at(drw, "c1");
     c2_ = b.result("lblc2", "C2").at(drw, "c2");
     l_ = b.result("lbll", "INDUTTANZA").at(drw, "l");
@@ -62,6 +62,9 @@ class AdattImpPassaBasso final : public CalculatorOf<AdattImpPassaBasso> {
       warn("FATTORE DI MERITO Q TROPPO BASSO", kTitle, q_);
       return;
     }
+    // at exactly the least Q the output branch has no reactance to give:
+    // the window does nothing, without a word
+    if (q_value_ == qmin) return;
     const double q2 = q_value_ * q_value_ + 1;
     xc1_ = zin_value_ / q_value_;
     xc2_ = zout_value_ / std::sqrt(q2 * zout_value_ / zin_value_ - 1);

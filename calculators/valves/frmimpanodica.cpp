@@ -10,7 +10,7 @@ class ImpAnodica final : public CalculatorOf<ImpAnodica> {
   explicit ImpAnodica(FormBuilder& b) : CalculatorOf(b) {
     b.caption("CALCOLO DELL'IMPEDENZA DEL CIRCUITO ANODICO IN FUNZIONE DELLA CLASSE DI LAVORO");
     b.frame("Frame1", "scelta classe di lavoro", [&] {
-      b.options("Option1", {"CLASSE \" A \"", "CLASSE \" B \"", "CLASSE \" C \""}).onClick([this](int i) {
+      b.options("Option1", {"CLASSE \" A \"", "CLASSE \" B \"", "CLASSE \" C \""}).opensOn(0).onClick([this](int i) {
         chooseClass(i);
       });
     });

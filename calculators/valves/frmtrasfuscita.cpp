@@ -34,7 +34,9 @@ class TrasfUscita final : public CalculatorOf<TrasfUscita> {
     // downward as its lines need
     b.size(13500, 4000);
     b.frame("Frame1", "IMPEDENZA ALTOPARLANTE", [&] {
-      b.options("Option1", {"IMPEDENZA 8 Ohm", "IMPEDENZA 4 Ohm"}).onClick([this](int i) { chooseSpeaker(i); });
+      b.options("Option1", {"IMPEDENZA 8 Ohm", "IMPEDENZA 4 Ohm"}).opensOn(0).onClick([this](int i) {
+        chooseSpeaker(i);
+      });
     });
     b.label("Label1", "SELEZIONARE UNA VALVOLA");
     valves_ = b.list("cmbvalvole").text("VALVOLE").onChoose([this](int) { chooseValve(); });

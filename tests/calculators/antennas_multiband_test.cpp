@@ -10,6 +10,7 @@ namespace {
 
 const char* const kTooClose = "FREQUENZE TROPPO VICINE O ERRATE|MESSAGGIO DI ERRORE";
 const char* const kMissing = "MANCANO DATI|MESSAGGIO DI ERRORE";
+const char* const kInvalid = "DATI NON VALIDI|MESSAGGIO DI ERRORE";
 
 // ------------------------------------------------------------ trapped dipoles
 
@@ -431,6 +432,25 @@ const Row kVerticals[] = {
     Row("frmcapantvert", {"txtlunghezza=10", "txtdiametro=-20", "click:cmdcalcola"})
         .why("a negative product does nothing")
         .text("lblcapacita", ""),
+    Row("frmcapantvert", {"txtlunghezza=0.01", "txtdiametro=20", "click:cmdcalcola"})
+        .why("a vertical shorter than its diameter has no capacitance: refused, nothing shown")
+        .message(kInvalid)
+        .unchanged()
+        .text("lblcapacita", "")
+        .focus("cmdcalcola"),
+    Row("frmcapantvert", {"click:Option1:1", "txtlunghezza=0.01", "txtdiametro=20", "txtdistanza=1",
+                          "click:cmdcalcola"})
+        .why("raised, the same impossible vertical is refused too")
+        .message(kInvalid)
+        .unchanged()
+        .focus("cmdcalcola"),
+    Row("frmcapantvert", {"txtlunghezza=-10", "txtdiametro=-20", "click:cmdcalcola"})
+        .why("two negative sizes pass the product test and are refused")
+        .message(kInvalid)
+        .text("lblcapacita", ""),
+    Row("frmcapantvert", {"txtlunghezza=0.02", "txtdiametro=20", "click:cmdcalcola"})
+        .why("a vertical as long as its diameter still has a capacitance")
+        .text("lblcapacita", "LA CAPACITA'  DELL'ANTENNA E'  3,9 pF"),
 };
 
 TEST(AntennasMultiband, Verticals) { play(kVerticals); }

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "support/rows.h"
 
 namespace vm {

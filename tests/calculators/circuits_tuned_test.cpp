@@ -166,10 +166,18 @@ const Row kResonance[] = {
         .text("lblcapacita", "")
         .text("lblinduttanza", ""),
     Row("frmdimcirclc", {"txtfrequenza=7", "txtfrequenza=-7"})
-        .why("a negative frequency is refused as missing data; the results stay")
-        .message(kMissing)
-        .text("lblcapacita", "LA CAPACITA' OTTIMALE E'  CIRCA pF 57,1")
+        .why("a negative frequency, like 0, empties both results without a message")
+        .text("lblcapacita", "")
+        .text("lblinduttanza", "")
         .focus("txtfrequenza"),
+    Row("frmdimcirclc", test::keys("txtfrequenza", "-7.1"))
+        .why("typed key by key from the sign: nothing is ever shown, nothing pops up")
+        .text("lblcapacita", "")
+        .text("lblinduttanza", ""),
+    Row("frmdimcirclc", {"txtfrequenza=-7", "txtfrequenza=7"})
+        .why("the frequency made positive again is computed")
+        .text("lblcapacita", "LA CAPACITA' OTTIMALE E'  CIRCA pF 57,1")
+        .text("lblinduttanza", "L'INDUTTANZA IN QUESTO CASO E' µH 9"),
     Row("frmdimcirclc", {"txtfrequenza=-"})
         .why("a lone sign reads as 0")
         .text("lblcapacita", ""),

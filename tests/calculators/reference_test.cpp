@@ -1,8 +1,9 @@
 // The reference screens: lists, tables and pictures that compute nothing.
 // The tests check what a user relies on (the order of the dictionary, the
 // band-pass note handing over to the filter windows, tables that agree with
-// the physics they tabulate, pictures that stay inside their frame), not
-// the wording of the texts.
+// the physics they tabulate, cells that stay in their rows and columns,
+// pictures that stay inside their frame), not the wording of the texts
+// beyond a few cells of each table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "reference/conductors.h"
-#include "reference/dictionary.h"
+#include "calculators/reference/conductors.h"
+#include "calculators/reference/dictionary.h"
 #include "support/harness.h"
 #include "support/rows.h"
 
@@ -196,6 +197,158 @@ TEST(Reference, LaminationTableKeepsTheStandardProportions) {
       EXPECT_GT(a, columns[0][i - 1]);
     }
   }
+}
+
+// A ruled table holds one label in each of its cells, and no two labels
+// share a cell: a row or a column lost or moved shows here.
+void checkEveryCellHoldsOneLabel(Window& w, const std::string& drawing) {
+  const int grid = w.id(drawing);
+  ASSERT_GE(grid, 0);
+  const Drawing& art = *w.form().def(grid).art;
+  std::vector<int> held(art.marks.size(), 0);
+  for (const auto& d : w.form().defs()) {
+    if (d.drawing != grid) continue;
+    bool atMark = false;
+    for (std::size_t m = 0; m < art.marks.size(); ++m)
+      if (art.marks[m].x == d.anchorX && art.marks[m].y == d.anchorY) {
+        ++held[m];
+        atMark = true;
+      }
+    EXPECT_TRUE(atMark) << d.name << " sits between the cells";
+  }
+  for (std::size_t m = 0; m < art.marks.size(); ++m)
+    EXPECT_EQ(held[m], 1) << "cell " << art.marks[m].name << " holds " << held[m] << " labels";
+}
+
+// The cells of a table row written as one text, each with the place it
+// starts at: two blanks or more part two cells, a single blank stays inside
+// one ("0,000 001", "RG 58").
+std::vector<std::pair<std::size_t, std::string>> cellsOf(const std::string& row) {
+  std::vector<std::pair<std::size_t, std::string>> cells;
+  std::size_t i = 0;
+  while (i < row.size()) {
+    while (i < row.size() && row[i] == ' ') ++i;
+    if (i == row.size()) break;
+    std::size_t end = i;
+    while (end < row.size() && !(row[end] == ' ' && (end + 1 == row.size() || row[end + 1] == ' '))) ++end;
+    cells.emplace_back(i, row.substr(i, end - i));
+    i = end;
+  }
+  return cells;
+}
+
+// A table whose heading and rows are one label each, the columns lined up
+// under words of the heading.
+struct RowTable {
+  const char* form;
+  std::string heading;               // the heading's label
+  std::vector<std::string> columns;  // the words of the heading that head the columns, in order
+  int firstRow = 0, rows = 0;        // the rows are Label<firstRow> ... in order
+  // a few cells as shown: the row (1 is the first under the heading) and its cells
+  std::vector<std::pair<int, std::vector<std::string>>> cells;
+};
+
+void checkRowTable(const RowTable& t) {
+  SCOPED_TRACE(t.form);
+  Window w(t.form);
+  checkEveryCellHoldsOneLabel(w, "drwtabella");
+  const std::string heading = w.text(t.heading);
+  std::vector<std::size_t> starts;
+  for (std::size_t from = 0; const auto& word : t.columns) {
+    const auto at = heading.find(word, from);
+    ASSERT_NE(at, std::string::npos) << "no column " << word << " in the heading";
+    starts.push_back(at);
+    from = at + word.size();
+  }
+  const auto& top = w.form().def(w.id(t.heading));
+  double above = top.anchorY;
+  for (int r = 1; r <= t.rows; ++r) {
+    const std::string name = "Label" + std::to_string(t.firstRow + r - 1);
+    SCOPED_TRACE(name);
+    const auto& d = w.form().def(w.id(name));
+    EXPECT_EQ(d.drawing, top.drawing) << "not in the table";
+    EXPECT_DOUBLE_EQ(d.anchorX, top.anchorX);
+    EXPECT_GT(d.anchorY, above) << "not under the row before";
+    above = d.anchorY;
+    const auto cells = cellsOf(w.text(name));
+    ASSERT_EQ(cells.size(), starts.size()) << "\"" << w.text(name) << "\"";
+    for (std::size_t c = 0; c < cells.size(); ++c)
+      EXPECT_EQ(cells[c].first, starts[c]) << cells[c].second << " is not under " << t.columns[c];
+  }
+  for (const auto& [r, want] : t.cells) {
+    const auto cells = cellsOf(w.text("Label" + std::to_string(t.firstRow + r - 1)));
+    std::vector<std::string> shown;
+    for (const auto& c : cells) shown.push_back(c.second);
+    EXPECT_EQ(shown, want) << "row " << r;
+  }
+}
+
+TEST(Reference, RowTablesKeepTheirCellsUnderTheirHeadings) {
+  checkRowTable({"frmprefissi", "Label1", {"NOME", "SIMBOLO", "VALORE"}, 2, 10,
+                 {{1, {"tera", "T", "1.000.000.000.000"}},
+                  {5, {"deci", "d", "0,1"}},
+                  {8, {"micro", "u", "0,000 001"}},
+                  {10, {"pico", "p", "0,000 000 000 001"}}}});
+  checkRowTable({"frmbalunchoke", "Label3", {"BANDA", "RG 58", "spire", "RG 213", "spire"}, 4, 5,
+                 {{1, {"80", "6", "6-8", "6,7", "8"}},
+                  {3, {"20", "2,7", "8", "3", "4"}},
+                  {5, {"10", "1,2", "6-8", "1,8", "6-8"}}}});
+  checkRowTable({"frminduttanzegeloso", "Label2", {"NUMERO", "INDUTT.", "MAX", "RESISTENZA"}, 3, 7,
+                 {{1, {"555", "0.1", "250", "5"}},
+                  {4, {"558", "10", "40", "240"}},
+                  {7, {"816", "0.003", "500", "0.4"}}}});
+}
+
+// The prefixes go down the table from the largest, each value a power of
+// ten as the prefix says (grouping dots, a decimal comma, blanks between
+// groups of decimals).
+TEST(Reference, PrefixValuesArePowersOfTenInOrder) {
+  Window w("frmprefissi");
+  const int powers[] = {12, 9, 6, 3, -1, -2, -3, -6, -9, -12};
+  for (int r = 0; r < 10; ++r) {
+    const auto cells = cellsOf(w.text("Label" + std::to_string(r + 2)));
+    ASSERT_EQ(cells.size(), 3u);
+    std::string v = cells[2].second;
+    v.erase(std::remove_if(v.begin(), v.end(), [](char c) { return c == '.' || c == ' '; }), v.end());
+    std::replace(v.begin(), v.end(), ',', '.');
+    EXPECT_DOUBLE_EQ(std::stod(v), std::pow(10.0, powers[r])) << cells[0].second;
+  }
+}
+
+// One label a cell: the type codes in one column, their coefficients in the
+// next, and each coefficient is the one its code names (P: positive, N:
+// negative, NP: none), in parts per million.
+TEST(Reference, CapacitorCoefficientsLineUpWithTheirTypes) {
+  Window w("frmcoefftermicocondensatori");
+  checkEveryCellHoldsOneLabel(w, "drwtabella");
+  auto cell = [&](int r, int c) -> const ControlDef& { return w.form().def(w.id("Label" + std::to_string(2 * r + c + 1))); };
+  auto text = [&](int r, int c) { return w.text("Label" + std::to_string(2 * r + c + 1)); };
+  EXPECT_EQ(text(0, 0), "T I P O");
+  EXPECT_EQ(text(0, 1), "COEFF");
+  for (int r = 1; r <= 12; ++r) {
+    SCOPED_TRACE("row " + std::to_string(r));
+    for (int c = 0; c < 2; ++c) {
+      EXPECT_DOUBLE_EQ(cell(r, c).anchorX, cell(0, c).anchorX) << "not in its column";
+      EXPECT_GT(cell(r, c).anchorY, cell(r - 1, c).anchorY) << "not under the row before";
+    }
+    EXPECT_DOUBLE_EQ(cell(r, 0).anchorY, cell(r, 1).anchorY) << "the coefficient is not beside its type";
+    std::string type = text(r, 0), coeff = text(r, 1);
+    type.erase(std::remove(type.begin(), type.end(), ' '), type.end());
+    coeff.erase(std::remove(coeff.begin(), coeff.end(), ' '), coeff.end());
+    const auto digits = type.find_first_of("0123456789");
+    ASSERT_NE(digits, std::string::npos) << type;
+    const std::string kind = type.substr(0, digits);
+    const int ppm = std::stoi(type.substr(digits));
+    EXPECT_EQ(std::stoi(coeff), kind == "P" ? ppm : kind == "N" ? -ppm : 0) << type << " " << coeff;
+    EXPECT_TRUE(kind == "P" || kind == "N" || (kind == "NP" && ppm == 0)) << type;
+  }
+  // the first, a middle and the last row as shown
+  EXPECT_EQ(text(1, 0), " P 100");
+  EXPECT_EQ(text(1, 1), "+100");
+  EXPECT_EQ(text(6, 0), " N 075");
+  EXPECT_EQ(text(6, 1), "-  75");
+  EXPECT_EQ(text(12, 0), " N 1500");
+  EXPECT_EQ(text(12, 1), "-1500");
 }
 
 // ------------------------------------------------------------ pictures

@@ -176,8 +176,8 @@ const Row kOscillator[] = {
         .text("txtwatt", "3")
         .focus("txtwatt"),
     Row("frmoscill_preampl", {"txtwatt=3", "txtfrequenza=1", "click:cmdcalcola"})
-        .why("3 W at 1.6 MHz leaves Q without a real value: refused, the field put back")
-        .message("minima frequenza 1.6 MHz|MESSAGGIO DI ERRORE")
+        .why("3 W at 1.6 MHz leaves Q without a real value: refused, the field put back, and the "
+             "warning about the correction it took back is never shown")
         .message(kInvalid)
         .text("txtfrequenza", "1")
         .text("lblbobina", "")

@@ -112,7 +112,8 @@ const Row kPi[] = {
         .text("lblbobina", "L'INDUTTANZA E' 200 nanoHENRY")
         .text("lbll", "200 nanoH")
         .text("lblc1", "9,20 pF")
-        .text("lblc2", "45,48 pF"),
+        .text("lblc2", "45,48 pF")
+        .clean(),
     Row("frmadattimppassabasso", {"txtinput=2000", "txtq=12", "txtfrequenza=33.2", "click:cmdcalcola"})
         .why("0.9006 uH rounds to 0.9: 900 nanohenry")
         .text("lblbobina", "L'INDUTTANZA E' 900 nanoHENRY")
@@ -130,6 +131,26 @@ const Row kPi[] = {
         .text("lblsecondoc", "IL SECONDO CONDENSATORE E' pF 1334,78")
         .text("lblc1", "206,11 pF")
         .text("lblbobina", "L'INDUTTANZA E' 10,4  µHENRY"),
+    Row("frmadattimppassabasso", {"txtinput=2500", "txtq=7", "txtfrequenza=7", "click:cmdcalcola"})
+        .why("Q 7 is exactly the least Q of 2500 ohm into 50: nothing happens")
+        .unchanged()
+        .hidden({"Frame1"})
+        .text("lblc2", "C2")
+        .focus("cmdcalcola"),
+    Row("frmadattimppassabasso", {"txtinput=3000", "txtfrequenza=7", "click:cmdcalcola", "txtinput=2500", "txtq=7",
+                                  "click:cmdcalcola"})
+        .why("at the least Q the results shown before stay")
+        .unchanged()
+        .shown({"Frame1"})
+        .text("lblc1", "93,13 pF")
+        .text("lblc2", "563,42 pF"),
+    Row("frmadattimppassabasso", {"txtinput=2500", "txtq=7.01", "txtfrequenza=7", "click:cmdcalcola"})
+        .why("just above the least Q the network is computed")
+        .shown({"Frame1"})
+        .text("lblprimoc", "IL PRIMO CONDENSATORE E' pF 63,69")
+        .text("lblsecondoc", "IL SECONDO CONDENSATORE E' pF 24,05")
+        .text("lblbobina", "L'INDUTTANZA E' 8,0  µHENRY")
+        .clean(),
     Row("frmadattimppassabasso", {"txtinput=50", "txtfrequenza=7", "click:cmdcalcola"})
         .message("IMPEDENZA INPUT SEMPRE > IMPEDENZA OUT|MESSAGGIO DI ERRORE")
         .hidden({"Frame1"})

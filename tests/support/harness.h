@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 
 namespace vm::test {
 

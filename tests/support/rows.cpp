@@ -7,9 +7,10 @@
 #include <memory>
 #include <sstream>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
+#include "support/nonsense.h"
 
 namespace vm::test {
 
@@ -208,11 +209,12 @@ void play(const Row& row) {
   const int line = static_cast<int>(row.where_.line());
   const std::string label = row.form_ + (row.why_.empty() ? "" : ": " + row.why_);
 #define ROW_FAIL ADD_FAILURE_AT(file, line) << label << ": "
-  auto form = makeForm(row.form_);
-  if (!form) {
+  const CalculatorEntry* entry = findCalculator(row.form_);
+  if (!entry) {
     ROW_FAIL << "no such window";
     return;
   }
+  auto form = entry->make();
   HeadlessHost host;
   form->open(host, row.regional_, row.modal_);
   std::vector<std::pair<std::string, bool>> before;
@@ -356,8 +358,7 @@ void play(const Row& row) {
   if (row.clean_)
     for (int i = 0; i < form->count(); ++i) {
       const std::string& t = form->state(i).text;
-      if (t.find("nan") != std::string::npos || t.find("inf") != std::string::npos)
-        ROW_FAIL << form->def(i).name << " shows \"" << t << "\"";
+      if (showsNonsense(t)) ROW_FAIL << form->def(i).name << " shows \"" << t << "\"";
     }
   std::vector<std::string> messages, effects;
   for (const auto& e : host.events) {

@@ -86,7 +86,7 @@ class Row {
   Row& captionColor(std::string group, int option, Color expected);
   // Instead of an exact list of messages: each message shown is one of these.
   Row& messagesAmong(std::vector<std::string> allowed);
-  // No control's text holds "nan" or "inf".
+  // No control shows "nan" or "inf" as a word of its own (see nonsense.h).
   Row& clean();
 
   struct Check;

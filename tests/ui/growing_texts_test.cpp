@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "ui/drawing_view.h"
 #include "ui/form_window.h"
 

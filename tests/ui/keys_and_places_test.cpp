@@ -11,9 +11,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include "calculators/registry.h"
 #include "shell/catalogue.h"
-#include "shell/pending.h"
-#include "framework/registry.h"
 #include "ui/form_window.h"
 #include "ui/qt_host.h"
 #include "ui/qt_util.h"
@@ -112,17 +111,6 @@ TEST_F(Keys, EscapeClosesEveryWindowAsItsCloseButtonDoes) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(Keys, AWindowNotBuiltYetClosesByItsButtonAndByEscape) {
-  FormWindow* w = open("frmprova");
-  auto* button = qobject_cast<QPushButton*>(w->widgetOf("cmdchiudi"));
-  ASSERT_NE(button, nullptr);
-  QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_EQ(host.window("frmprova"), nullptr);
-  w = open("frmprova");
-  QTest::keyClick(w, Qt::Key_Escape);
-  EXPECT_EQ(host.window("frmprova"), nullptr);
 }
 
 using Places = Keys;

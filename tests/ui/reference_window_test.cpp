@@ -12,8 +12,7 @@
 #include <string>
 
 #include "bench/hand_built.h"
-#include "framework/registry.h"
-#include "shell/pending.h"
+#include "calculators/registry.h"
 #include "ui/form_window.h"
 #include "ui/qt_host.h"
 #include "ui/qt_util.h"
@@ -54,7 +53,7 @@ TEST(ReferenceWindow, EveryWindowIsBuiltAsTheHandBuiltDialogOfTheBenchmark) {
     ui::FormWindow* w = host.openWindow(name, OpenHow::Modeless);
     ASSERT_NE(w, nullptr);
     // (a window that opens a companion as it loads is compared alone)
-    bench::HandBuilt hand(makeAnyForm(name), title);
+    bench::HandBuilt hand(makeForm(name), title);
     hand.show();
     QApplication::processEvents();
     EXPECT_EQ(layoutOf(w), layoutOf(&hand));

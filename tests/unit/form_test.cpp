@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 
 namespace vm {
 namespace {

@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
 
 namespace vm {
@@ -100,11 +101,12 @@ TEST(Guard, AProgrammingErrorFailsLoudlyAndLeavesTheWindowAsItWas) {
 // A host that goes on after a programming error, as the desktop program does.
 class Forgiving : public HeadlessHost {
  public:
-  bool fault(Form&, const std::exception& e) override {
-    faults.emplace_back(e.what());
+  bool fault(Form&, const std::string& event, const std::string& what) override {
+    events.push_back(event);
+    faults.push_back(what);
     return true;
   }
-  std::vector<std::string> faults;
+  std::vector<std::string> events, faults;
 };
 
 TEST(Guard, AForgivingHostHearsOfTheBugAndTheWindowStaysUsable) {
@@ -114,6 +116,7 @@ TEST(Guard, AForgivingHostHearsOfTheBugAndTheWindowStaysUsable) {
   EXPECT_NO_THROW(applyStep(*form, "click:cmdlogic"));
   ASSERT_EQ(host.faults.size(), 1u);
   EXPECT_EQ(host.faults[0], "a programming error");
+  EXPECT_EQ(host.events[0], "clic su \"LOGIC\" (cmdlogic)");
   EXPECT_EQ(form->state(form->find("lblout")).text, "1,5");
   applyStep(*form, "txtx=4");
   applyStep(*form, "click:cmdcalcola");
@@ -195,6 +198,151 @@ TEST(Guard, PrintingShowsTheWindowAsItWasWhenAsked) {
   applyStep(*form, "click:cmdstampa");
   EXPECT_FALSE(host.closeVisible);
   EXPECT_TRUE(form->state(form->find("cmdesci")).visible);
+}
+
+// What a window asks of the world, with each message and the moment its
+// host was told that all of a reaction's effects are done.
+class Recorder : public HeadlessHost {
+ public:
+  void message(Form& f, const std::string& prompt, const std::string& title, Icon icon) override {
+    HeadlessHost::message(f, prompt, title, icon);
+    log.push_back("message " + prompt);
+  }
+  void open(Form& f, const std::string& name, OpenHow how, std::optional<std::pair<int, int>> at) override {
+    HeadlessHost::open(f, name, how, at);
+    log.push_back("open " + name);
+  }
+  void close(Form& f) override {
+    HeadlessHost::close(f);
+    log.push_back("close");
+  }
+  void print(Form& f) override {
+    if (failPrint) throw std::runtime_error("no paper");
+    HeadlessHost::print(f);
+    log.push_back("print");
+  }
+  void settled(Form&) override { log.push_back("settled"); }
+  bool fault(Form&, const std::string& event, const std::string& what) override {
+    log.push_back("fault " + event + ": " + what);
+    return forgiving;
+  }
+  std::vector<std::string> log;
+  bool forgiving = false;
+  bool failPrint = false;
+};
+
+class Effects final : public CalculatorOf<Effects> {
+ public:
+  explicit Effects(FormBuilder& b) : CalculatorOf(b) {
+    b.caption("EFFECTS");
+    x_ = b.input("txtx");
+    out_ = b.result("lblout", "vuoto");
+    b.button("cmdcorreggi", "CORREGGI").onClick([this] {
+      warn("VALORE CORRETTO", "AVVISO");
+      setText(x_, "1");
+      ++kept;
+      setText(out_, general(std::log(number(y_))));
+    });
+    b.button("cmdavvisa", "AVVISA").onClick([this] {
+      openCompanion("frmbobine");
+      warn("PRIMA LA FINESTRA", "AVVISO", x_);
+      setText(out_, "fatto");
+    });
+    b.button("cmdscambia", "SCAMBIA").onClick([this] { openCompanion("frmawg", Companion::Switch); });
+    b.button("cmdstrano", "STRANO").onClick([this] {
+      setText(out_, "cambiato");
+      throw 42;  // not even a standard exception
+    });
+    b.button("cmdstampa", "STAMPA").onClick([this] {
+      setText(out_, "stampato");
+      printWindow({esci_});
+    });
+    y_ = b.input("txty");
+    esci_ = b.closeButton("cmdesci", "ESCI");
+  }
+  Input x_, y_;
+  Label out_;
+  Button esci_;
+  int kept = 0;
+};
+
+struct Effected {
+  std::unique_ptr<Form> form = build<Effects>("frmeffects");
+  Recorder host;
+  Effected(bool forgiving = false) {
+    host.forgiving = forgiving;
+    form->open(host, Regional::italian(), false);
+    host.log.clear();
+  }
+  const std::string& text(std::string_view name) const { return form->state(form->find(name)).text; }
+};
+
+TEST(Transaction, AFailedReactionShowsOnlyItsOwnFailure) {
+  Effected w;
+  applyStep(*w.form, "txty=0");
+  w.host.log.clear();
+  applyStep(*w.form, "click:cmdcorreggi");
+  // the warning announced a correction that the failure took back: it is never shown
+  EXPECT_EQ(w.host.log, (std::vector<std::string>{"message DATI NON VALIDI", "settled"}));
+  EXPECT_EQ(w.text("txtx"), "");
+  EXPECT_EQ(w.text("lblout"), "vuoto");
+  EXPECT_EQ(static_cast<Effects&>(w.form->calculator()).kept, 0);
+  applyStep(*w.form, "txty=1");
+  w.host.log.clear();
+  applyStep(*w.form, "click:cmdcorreggi");
+  EXPECT_EQ(w.host.log, (std::vector<std::string>{"message VALORE CORRETTO", "settled"}));
+  EXPECT_EQ(w.text("txtx"), "1");
+}
+
+TEST(Transaction, MessagesFollowTheOtherRequestsInOrder) {
+  Effected w;
+  applyStep(*w.form, "click:cmdavvisa");
+  EXPECT_EQ(w.host.log, (std::vector<std::string>{"open frmbobine", "message PRIMA LA FINESTRA", "settled"}));
+  EXPECT_EQ(focusName(*w.form), "txtx");
+  EXPECT_EQ(w.text("lblout"), "fatto");
+}
+
+TEST(Transaction, AWindowThatSwitchesIsClosedAndTheOtherOpenedBeforeTheHostSettles) {
+  Effected w;
+  applyStep(*w.form, "click:cmdscambia");
+  EXPECT_EQ(w.host.log, (std::vector<std::string>{"close", "open frmawg", "settled"}));
+}
+
+TEST(Transaction, AnExceptionOfAnyKindPutsTheWindowBackAndLaterReactionsAct) {
+  Effected loud;
+  EXPECT_ANY_THROW(applyStep(*loud.form, "click:cmdstrano"));
+  EXPECT_EQ(loud.text("lblout"), "vuoto");
+  // the reactions after it are transactions of their own again: their requests are carried out
+  loud.host.log.clear();
+  applyStep(*loud.form, "click:cmdavvisa");
+  EXPECT_EQ(loud.host.log.front(), "open frmbobine");
+
+  Effected forgiving(true);
+  applyStep(*forgiving.form, "click:cmdstrano");
+  EXPECT_EQ(forgiving.host.log,
+            (std::vector<std::string>{"fault clic su \"STRANO\" (cmdstrano): eccezione sconosciuta", "settled"}));
+  EXPECT_EQ(forgiving.text("lblout"), "vuoto");
+  forgiving.host.log.clear();
+  applyStep(*forgiving.form, "click:cmdscambia");
+  EXPECT_EQ(forgiving.host.log, (std::vector<std::string>{"close", "open frmawg", "settled"}));
+}
+
+TEST(Transaction, AFailedPrintBringsTheWindowBack) {
+  Effected loud;
+  loud.host.failPrint = true;
+  EXPECT_THROW(applyStep(*loud.form, "click:cmdstampa"), std::runtime_error);
+  EXPECT_TRUE(loud.form->state(loud.form->find("cmdesci")).visible) << "shown again after the failed print";
+
+  Effected forgiving(true);
+  forgiving.host.failPrint = true;
+  applyStep(*forgiving.form, "click:cmdstampa");
+  EXPECT_EQ(forgiving.host.log, (std::vector<std::string>{"fault stampa: no paper", "settled"}));
+  EXPECT_TRUE(forgiving.form->state(forgiving.form->find("cmdesci")).visible);
+  EXPECT_EQ(forgiving.text("lblout"), "stampato") << "the reaction itself had succeeded";
+  forgiving.host.failPrint = false;
+  forgiving.host.log.clear();
+  applyStep(*forgiving.form, "click:cmdstampa");
+  EXPECT_EQ(forgiving.host.log, (std::vector<std::string>{"print", "settled"}));
 }
 
 TEST(Guard, SixteenBitConversionIgnoresTheRoundingMode) {

@@ -12,7 +12,7 @@
 
 #include "framework/headless.h"
 #include "framework/layout.h"
-#include "framework/registry.h"
+#include "calculators/registry.h"
 #include "framework/steps.h"
 
 namespace vm {

@@ -1,44 +1,17 @@
 // Properties every registered window shares.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
+#include <stdexcept>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
-#include "framework/registry.h"
 #include "shell/catalogue.h"
 
 namespace vm {
 namespace {
-
-// Windows whose definition selects nothing and whose tab order starts with
-// an option: they open with that option selected and its reaction run.
-const std::map<std::string, int> kOpenWithOption = {
-    {"frmdB", 0}, {"frmdBmicrovolt", 0}, {"frmvoltwatt", 1}, {"frmcorralternata", 0}, {"frmleggediohm", 0},
-    {"frmvolt", 0}, {"frmaltreconversioni", 0}, {"frmmils", 0}, {"frmfrequenzametri", 0}, {"frmradianti", 0},
-    {"frmresistenzadc", 0}, {"frmresistenzarf", 0}, {"frmbobine", 0}, {"frmmicrobobine", 0},
-    {"frmbobinamulticircolare", 0}, {"frmreattanza", 0}, {"frmvalinduttanza", 0}, {"frmBalunUnUn", 0},
-    {"frmcostantetemporc", 0}, {"frmcostantetemporl", 0}, {"frmadattatori", 0}, {"frmbaluncoax1quarto", 0},
-    {"frmbaluncoax3quarti", 0}, {"frmesempiadattatori", 0}, {"frmimpedenza", 0}, {"frmlungelettrica", 0},
-    {"frmantpresacalcolata", 0}, {"frmgradi", 0}, {"frmridimensiona", 0}, {"frmantcoaxmulti", 0},
-    {"frmantmultigamma", 0}, {"frmcapantvert", 0}, {"frmantcollineare", 0}, {"frmantenna58", 0}, {"frmloop", 0},
-    {"frmlooprettangolare", 0}, {"frmERP", 0}, {"frmcapcondcilindrico", 0}, {"frmcostruzionecondensatori", 0},
-    {"frm78xx", 0}, {"frm78xxbis", 0}, {"frmled", 0}, {"frmreszener", 0}, {"frmtrasformatori", 0},
-    {"frmimpanodica", 0}, {"frmtrasfuscita", 0},
-};
-
-// Of those, windows whose opening reaction itself sends the focus on (an
-// emptied input that is live takes it): the control that ends with it.
-const std::map<std::string, std::string> kFocusMovedOnOpening = {
-    {"frmmils", "txtinput"},
-    {"frmfrequenzametri", "txtinput"},
-    {"frmlooprettangolare", "txtfrequenza"},
-};
-
-// Windows that no menu command opens: only other windows do.
-const std::set<std::string> kCompanionsOnly = {
-    "frmavvertenza", "frmhelpcondensatore", "frminfoloop", "frmaltreconversioni", "frmwwl", "frmuniel",
-};
 
 TEST(Registry, NamesAreUniqueAndMatchTheirWindows) {
   std::set<std::string> seen;
@@ -50,37 +23,125 @@ TEST(Registry, NamesAreUniqueAndMatchTheirWindows) {
   }
 }
 
-TEST(Registry, EveryWindowIsReachableFromTheMenuOrACompanion) {
-  for (const auto& e : calculators()) {
-    if (kCompanionsOnly.count(std::string(e.form))) continue;
-    EXPECT_TRUE(catalogueMode(e.form).has_value()) << e.form << " has no menu command";
+TEST(Registry, AnUnknownNameFailsLoudly) {
+  EXPECT_EQ(findCalculator("frmnessuna"), nullptr);
+  EXPECT_THROW(makeForm("frmnessuna"), std::logic_error);
+  ASSERT_FALSE(calculators().empty());
+  EXPECT_EQ(findCalculator(calculators().back().form), &calculators().back());
+}
+
+TEST(Registry, EveryMenuCommandOpensARegisteredWindow) {
+  for (const auto& e : menuCatalogue()) {
+    if (e.isCommand()) {
+      EXPECT_NE(findCalculator(e.form), nullptr) << e.name << " opens " << e.form;
+    }
   }
 }
 
-TEST(Registry, TheFocusRuleOnOpening) {
+// Opens a window as every test here does: Italian format, modeless.
+void open(Form& f, Host& host) { f.open(host, Regional::italian(), false); }
+
+// Every window a window opens: found by pressing each of its buttons,
+// clickable labels and pictures on a fresh window, in the load state and
+// after a first move (choosing an option of a group, or pressing one of
+// them), each with and without a value typed in every input.
+std::set<std::string> companionsOf(const CalculatorEntry& e) {
+  auto pressable = [](const ControlDef& d) { return d.kind == Kind::Button || d.clickable; };
+  std::vector<std::function<void(Form&)>> firsts = {[](Form&) {}};
+  {
+    HeadlessHost host;
+    auto f = e.make();
+    open(*f, host);
+    for (int i = 0; i < f->count(); ++i) {
+      if (f->def(i).kind == Kind::Options)
+        for (std::size_t k = 0; k < f->state(i).captions.size(); ++k)
+          firsts.push_back([i, o = f->def(i).firstIndex + static_cast<int>(k)](Form& g) { g.click(i, o); });
+      if (pressable(f->def(i))) firsts.push_back([i](Form& g) { g.click(i); });
+    }
+  }
+  auto typeEverywhere = [](Form& g) {
+    for (int i = 0; i < g.count(); ++i)
+      if (g.def(i).kind == Kind::Input) g.type(i, "10");
+  };
+  std::set<std::string> opened;
+  const int n = e.make()->count();
+  for (const auto& first : firsts)
+    for (bool typed : {false, true})
+      for (int target = -1; target < n; ++target) {
+        HeadlessHost host;
+        auto f = e.make();
+        if (target >= 0 && !pressable(f->def(target))) continue;
+        try {
+          open(*f, host);
+          first(*f);
+          if (typed) typeEverywhere(*f);
+          if (target >= 0) f->click(target);
+        } catch (const std::exception& x) {
+          ADD_FAILURE() << e.form << ": " << x.what();
+        }
+        for (const auto& ev : host.events)
+          if (ev.type == HostEvent::Type::Open) opened.insert(ev.form);
+      }
+  return opened;
+}
+
+// A window names another only if it is registered, and every registered
+// window is reached from the menu, directly or through the companions.
+TEST(Registry, CompanionsAreRegisteredAndEveryWindowIsReached) {
+  std::map<std::string, std::set<std::string>> companions;
+  for (const auto& e : calculators()) {
+    companions[std::string(e.form)] = companionsOf(e);
+    for (const auto& c : companions[std::string(e.form)])
+      EXPECT_NE(findCalculator(c), nullptr) << e.form << " opens an unknown window " << c;
+  }
+  std::set<std::string> reached;
+  std::vector<std::string> next;
+  for (const auto& e : menuCatalogue())
+    if (e.isCommand() && reached.insert(std::string(e.form)).second) next.emplace_back(e.form);
+  while (!next.empty()) {
+    const std::string form = next.back();
+    next.pop_back();
+    for (const auto& c : companions[form])
+      if (reached.insert(c).second) next.push_back(c);
+  }
+  for (const auto& e : calculators())
+    EXPECT_TRUE(reached.count(std::string(e.form))) << e.form << " is reached neither from the menu nor from a window";
+}
+
+// A window that opens on an option says so where the group is declared
+// (Ref::opensOn); a window that does not, does not start its tab order on a
+// group where nothing is selected.
+TEST(Registry, AWindowOpensOnTheOptionItDeclares) {
   for (const auto& e : calculators()) {
     HeadlessHost host;
     auto f = e.make();
     // the design state, before opening
-    int first = -1;
-    for (int i = 0; i < f->count(); ++i)
-      if (f->takesFocus(i)) {
-        first = i;
-        break;
-      }
+    int first = -1, declared = -1;
+    for (int i = 0; i < f->count(); ++i) {
+      if (first < 0 && f->takesFocus(i)) first = i;
+      if (f->def(i).opensOn < 0) continue;
+      EXPECT_EQ(declared, -1) << e.form << " declares two options to open on";
+      declared = i;
+    }
     bool startsUnselected = first >= 0 && f->def(first).kind == Kind::Options && f->state(first).selected < 0;
-    f->open(host, Regional::italian(), false);
-    auto it = kOpenWithOption.find(std::string(e.form));
-    if (it == kOpenWithOption.end()) {
+    open(*f, host);
+    if (declared < 0) {
       EXPECT_FALSE(startsUnselected) << e.form << " starts with an unselected option group";
       continue;
     }
-    ASSERT_TRUE(startsUnselected) << e.form << " should start with an unselected option group";
-    EXPECT_EQ(f->state(first).selected, it->second) << e.form;
-    if (auto moved = kFocusMovedOnOpening.find(std::string(e.form)); moved != kFocusMovedOnOpening.end())
-      EXPECT_EQ(f->focus(), (Focus{f->find(moved->second), -1})) << e.form;
+    ASSERT_TRUE(startsUnselected) << e.form << " declares an option to open on but starts elsewhere";
+    ASSERT_EQ(first, declared) << e.form;
+    const int option = f->def(first).opensOn;
+    EXPECT_EQ(f->state(first).selected, option) << e.form;
+    // the focus stays on that option unless its reaction sends it on (an
+    // emptied live input takes it), just as a click of that option does
+    const Focus opened = f->focus();
+    if (opened.id == first)
+      EXPECT_EQ(opened.option, option) << e.form;
     else
-      EXPECT_EQ(f->focus(), (Focus{first, it->second})) << e.form;
+      EXPECT_EQ(f->def(opened.id).kind, Kind::Input) << e.form;
+    f->click(first, option);
+    EXPECT_EQ(f->focus(), opened) << e.form;
   }
 }
 
@@ -98,11 +159,9 @@ TEST(Registry, OpeningShowsNoMessageAndReopeningIsFresh) {
   }
 }
 
-// Windows that are one picture and close only with their own close box.
-const std::set<std::string> kClosedByTheCloseBox = {"frmconduttori"};
-
 // Every window has exactly one close button, and it closes the window
-// without asking anything else of the world.
+// without asking anything else of the world; a window without one is a
+// picture with nothing to press, closed by its close box.
 TEST(Registry, EveryWindowClosesWithItsCloseButton) {
   for (const auto& e : calculators()) {
     HeadlessHost host;
@@ -112,8 +171,8 @@ TEST(Registry, EveryWindowClosesWithItsCloseButton) {
     std::vector<int> closers;
     for (int i = 0; i < f->count(); ++i)
       if (f->def(i).closes) closers.push_back(i);
-    if (kClosedByTheCloseBox.count(std::string(e.form))) {
-      EXPECT_TRUE(closers.empty()) << e.form << " has no close button";
+    if (closers.empty()) {
+      for (int i = 0; i < f->count(); ++i) EXPECT_FALSE(f->takesFocus(i)) << e.form << " has no close button";
       f->close();
       EXPECT_FALSE(f->isOpen()) << e.form;
       ASSERT_EQ(host.events.size(), 1u) << e.form;

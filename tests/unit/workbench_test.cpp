@@ -3,9 +3,9 @@
 // the sweep of one input.
 #include <gtest/gtest.h>
 
+#include "calculators/registry.h"
 #include "framework/headless.h"
 #include "framework/numbers.h"
-#include "framework/registry.h"
 #include "framework/steps.h"
 #include "framework/summary.h"
 #include "shell/search.h"

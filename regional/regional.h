@@ -1,6 +1,7 @@
 #pragma once
 // The user's regional number format, as the system settings (or a locale
-// named on the driver's command line) give it. Needs QtCore only.
+// named on the command line) give it. Needs QtCore only: the desktop
+// program and the driver both take it from here.
 #include <QLocale>
 #include <QString>
 #include <QStringList>
