@@ -130,7 +130,9 @@ class HandBuilt : public QDialog {
           // the same settings as the window's labels: results selectable,
           // framed and a line and a half high, texts wrapped unless they sit on a drawing or beside a control
           // (a caption shows its text as it stands: its input takes the access key)
-          auto* l = new QLabel(d.role == Role::Caption && d.buddy >= 0 ? ui::literal(st.text) : ui::qs(st.text), this);
+          const bool onDrawing = d.drawing >= 0 && form_->def(d.drawing).kind == Kind::Drawing;
+          QLabel* l = onDrawing ? new ui::DrawingLabel(this) : new QLabel(this);
+          l->setText(d.role == Role::Caption && d.buddy >= 0 ? ui::literal(st.text) : ui::qs(st.text));
           l->setTextFormat(Qt::PlainText);
           if (d.role == Role::Result) {
             l->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -144,7 +146,8 @@ class HandBuilt : public QDialog {
           } else if (d.role == Role::Static && d.drawing < 0 && d.beside < 0) {
             l->setWordWrap(true);
           }
-          if (d.drawing >= 0) l->setAutoFillBackground(true);
+          if (onDrawing) static_cast<ui::DrawingLabel*>(l)->setOpaque(true);
+          else if (d.drawing >= 0) l->setAutoFillBackground(true);
           else if (st.backColor != kDefaultColor) l->setAutoFillBackground(true);
           paint(l, QPalette::WindowText, st.foreColor);
           paint(l, QPalette::Window, st.backColor);
@@ -171,8 +174,9 @@ class HandBuilt : public QDialog {
     for (int id = 0; id < n; ++id) {
       const auto& d = form_->def(id);
       if (d.kind == Kind::Label && d.drawing >= 0 && form_->def(d.drawing).kind == Kind::Drawing)
-        static_cast<ui::DrawingView*>(at(d.drawing))->anchor(static_cast<QLabel*>(at(id)), d.anchorX, d.anchorY);
+        static_cast<ui::DrawingView*>(at(d.drawing))->anchor(id, static_cast<ui::DrawingLabel*>(at(id)));
     }
+    placeOnDrawings({});
     std::vector<int> drawings;
     placeRows(grid, -1, &drawings);
     if (!drawings.empty()) {
@@ -318,13 +322,25 @@ class HandBuilt : public QDialog {
         if (e->text() != t) e->setText(t);
       }
     }
-    for (auto* view : moved) view->placeLabels();
+    placeOnDrawings(moved);
+  }
+
+  // The labels of the drawings in `moved` (of every drawing, when empty) where the model places them.
+  void placeOnDrawings(const std::vector<ui::DrawingView*>& moved) {
+    if (moved.empty() && placedOnce_) return;
+    for (const auto& placed : layout::arrange(*form_).drawings) {
+      auto* view = dynamic_cast<ui::DrawingView*>(widgets_[static_cast<std::size_t>(placed.control)]);
+      if (view && (!placedOnce_ || std::find(moved.begin(), moved.end(), view) != moved.end()))
+        view->placeLabels(placed);
+    }
+    placedOnce_ = true;
   }
 
   HeadlessHost host_;
   std::unique_ptr<Form> form_;
   std::vector<QWidget*> widgets_;
   std::map<std::pair<int, int>, QRadioButton*> radios_;  // by control and option
+  bool placedOnce_ = false;
 };
 
 }  // namespace vm::bench

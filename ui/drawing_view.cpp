@@ -182,20 +182,42 @@ void symbol(QPainter& p, const Shape& s) {
 
 }  // namespace
 
+void DrawingLabel::setPieces(std::vector<Piece> pieces) {
+  pieces_ = std::move(pieces);
+  placed_ = true;
+  update();
+}
+
+QSize DrawingLabel::sizeHint() const { return placed_ ? size() : QLabel::sizeHint(); }
+
+void DrawingLabel::paintEvent(QPaintEvent* e) {
+  if (!placed_) {
+    QLabel::paintEvent(e);
+    return;
+  }
+  QPainter p(this);
+  for (const auto& piece : pieces_) {
+    if (piece.text.trimmed().isEmpty()) continue;
+    if (opaque_) p.fillRect(piece.ink, palette().color(backgroundRole()));
+    p.setPen(palette().color(foregroundRole()));
+    p.setFont(piece.font);
+    p.drawText(piece.box, int(piece.align), piece.text);
+  }
+}
+
 DrawingView::DrawingView(std::shared_ptr<const Drawing> drawing, QWidget* parent)
     : QWidget(parent), drawing_(std::move(drawing)) {
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
-void DrawingView::anchor(QLabel* label, double x, double y) {
+void DrawingView::anchor(int control, DrawingLabel* label) {
   label->setParent(this);
-  labels_.push_back(Anchored{label, x, y});
-  placeLabels();
+  labels_[control] = label;
 }
 
 std::vector<QLabel*> DrawingView::labels() const {
   std::vector<QLabel*> out;
-  for (const auto& a : labels_) out.push_back(a.label);
+  for (const auto& [control, label] : labels_) out.push_back(label);
   return out;
 }
 
@@ -209,23 +231,82 @@ QRectF DrawingView::target() const {
   return QRectF(rect());
 }
 
+void DrawingView::placeLabels(const layout::DrawingLayout& placed) {
+  placed_ = placed;
+  placeLabels();
+}
+
 void DrawingView::placeLabels() {
+  if (drawing_->width <= 0 || drawing_->height <= 0) return;
   const QRectF t = target();
   const double k = std::min(t.width() / drawing_->width, t.height() / drawing_->height);
   const double ox = t.x() + (t.width() - drawing_->width * k) / 2;
   const double oy = t.y() + (t.height() - drawing_->height * k) / 2;
-  for (const auto& a : labels_) {
-    // the size its text asks for (kept when it has not changed)
-    const QSize want = a.label->sizeHint().expandedTo(a.label->minimumSize()).boundedTo(a.label->maximumSize());
-    if (a.label->size() != want) a.label->resize(want);
-    QSize sz = a.label->size();
-    QPointF c(ox + a.x * k, oy + a.y * k);
-    int left = int(std::lround(c.x() - sz.width() / 2.0));
-    int top = int(std::lround(c.y() - sz.height() / 2.0));
-    // a label stays whole inside the drawing
-    left = std::clamp(left, 0, std::max(0, width() - sz.width()));
-    top = std::clamp(top, 0, std::max(0, height() - sz.height()));
-    a.label->move(left, top);
+  const double points = 72.0 / std::max(1, logicalDpiY());
+  for (const auto& [control, label] : labels_) {
+    struct Box {
+      QRectF at;
+      const layout::Anchored* a;
+    };
+    std::vector<Box> boxes;
+    for (const auto& a : placed_.labels)
+      if (a.control == control)
+        boxes.push_back({QRectF(ox + a.left * k, oy + a.top * k, a.width * k, a.height * k), &a});
+    if (boxes.empty()) continue;
+    double left = boxes[0].at.left(), top = boxes[0].at.top();
+    double right = boxes[0].at.right(), bottom = boxes[0].at.bottom();
+    for (const auto& b : boxes) {
+      left = std::min(left, b.at.left());
+      top = std::min(top, b.at.top());
+      right = std::max(right, b.at.right());
+      bottom = std::max(bottom, b.at.bottom());
+    }
+    // (a box rounded to whole pixels, not widened to them: it stays clear of the strokes beside it)
+    const auto pixels = [](const QRectF& r) {
+      return QRect(QPoint(int(std::lround(r.left())), int(std::lround(r.top()))),
+                   QPoint(int(std::lround(r.right())) - 1, int(std::lround(r.bottom())) - 1));
+    };
+    const QRect whole = pixels(QRectF(QPointF(left, top), QPointF(right, bottom))).intersected(rect());
+    const QPoint origin = whole.topLeft();
+    std::vector<DrawingLabel::Piece> pieces;
+    for (const auto& b : boxes) {
+      DrawingLabel::Piece piece;
+      piece.text = QString::fromStdString(b.a->text);
+      piece.box = pixels(b.at).translated(-origin);
+      const double room = piece.box.width() - 1.0;  // (a text's ink may reach a pixel past its advance)
+      piece.font = font();
+      piece.font.setPointSizeF(b.a->textSize * k * points);
+      // the model's estimate of a text's width errs wide; where the real font
+      // is wider still, the text is written smaller to keep inside its box
+      const QFontMetricsF fm(piece.font, label);
+      const QStringList lines = piece.text.split(QLatin1Char('\n'));
+      double widest = 0;
+      for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
+      double shrink = 1;
+      if (widest > room && widest > 0) shrink = std::max(room, 1.0) / widest;
+      const double tall = fm.height() * double(lines.size());
+      if (tall > b.at.height() + 1 && tall > 0) shrink = std::min(shrink, b.at.height() / tall);
+      if (shrink < 1) piece.font.setPointSizeF(piece.font.pointSizeF() * shrink * 0.98);
+      // sizes are honoured to a pixel or so: measured as drawn, smaller until it fits
+      for (int tries = 0; tries < 4 && piece.font.pointSizeF() > 1; ++tries) {
+        const int need = QFontMetrics(piece.font, label)
+                             .boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, piece.text)
+                             .width();
+        if (need <= piece.box.width()) break;
+        piece.font.setPointSizeF(piece.font.pointSizeF() * std::max(room, 1.0) / need);
+      }
+      const layout::Side side = b.a->side;
+      piece.align = Qt::AlignVCenter | (side == layout::Side::Right  ? Qt::AlignLeft
+                                        : side == layout::Side::Left ? Qt::AlignRight
+                                                                     : Qt::AlignHCenter);
+      piece.ink = QFontMetrics(piece.font, label)
+                      .boundingRect(piece.box, int(piece.align), piece.text)
+                      .intersected(piece.box);
+      pieces.push_back(std::move(piece));
+    }
+    if (label->font() != pieces[0].font) label->setFont(pieces[0].font);
+    label->setGeometry(whole);
+    label->setPieces(std::move(pieces));
   }
 }
 

@@ -131,10 +131,10 @@ void FormWindow::build() {
     const auto& d = form_->def(id);
     if (d.kind == Kind::Label && d.drawing >= 0 && form_->def(d.drawing).kind == Kind::Drawing) {
       auto* view = static_cast<DrawingView*>(controls_[static_cast<std::size_t>(d.drawing)].widget);
-      auto* label = static_cast<QLabel*>(controls_[static_cast<std::size_t>(id)].widget);
+      auto* label = static_cast<DrawingLabel*>(controls_[static_cast<std::size_t>(id)].widget);
       label->setWordWrap(false);
-      label->setAutoFillBackground(true);  // a value sits clear of the lines under it
-      view->anchor(label, d.anchorX, d.anchorY);
+      label->setOpaque(true);  // a value sits clear of the lines under it
+      view->anchor(id, label);
     }
     if (d.kind == Kind::Drawing) drawings_.push_back(static_cast<DrawingView*>(controls_[static_cast<std::size_t>(id)].widget));
     // a caption gives its input the access key it marks
@@ -258,7 +258,8 @@ QWidget* FormWindow::make(int id) {
       w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // labels on it never move the layout
       break;
     case Kind::Label: {
-      auto* l = new MeasuredLabel(measures_, this);
+      const bool onDrawing = d.drawing >= 0 && form_->def(d.drawing).kind == Kind::Drawing;
+      QLabel* l = onDrawing ? static_cast<QLabel*>(new DrawingLabel(this)) : new MeasuredLabel(measures_, this);
       l->setTextFormat(Qt::PlainText);
       if (d.role == Role::Result) {
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -420,8 +421,16 @@ void FormWindow::project() {
     auto* label = qobject_cast<QLabel*>(controls_[static_cast<std::size_t>(id)].widget);
     widen = widen || !label || !label->wordWrap();
   }
-  for (std::size_t i = 0; i < drawings_.size(); ++i)
-    if (moved[i]) drawings_[i]->placeLabels();
+  const bool relabel = !labelsPlaced_ || std::find(moved.begin(), moved.end(), true) != moved.end();
+  if (relabel) {
+    const layout::Layout arranged = layout::arrange(*form_);
+    // the labels on a drawing go where the model places them as the texts are now
+    for (const auto& placed : arranged.drawings)
+      for (std::size_t i = 0; i < drawings_.size(); ++i)
+        if ((moved[i] || !labelsPlaced_) && drawings_[i] == controls_[static_cast<std::size_t>(placed.control)].widget)
+          drawings_[i]->placeLabels(placed);
+    labelsPlaced_ = true;
+  }
   if (relayout || grown_.isEmpty()) fitSize(widen || !opened_);
   projectFocus();
   projecting_ = false;

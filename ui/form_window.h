@@ -119,6 +119,7 @@ class FormWindow : public QDialog {
   std::shared_ptr<TextMeasures> measures_;
   std::vector<Control> controls_;
   std::vector<DrawingView*> drawings_;
+  bool labelsPlaced_ = false;  // the labels on drawings were placed once
   std::vector<QLabel*> hints_;  // by control, made when first needed
   std::unordered_map<const QObject*, std::pair<int, int>> ids_;  // each widget's control and option (-1: none)
   QSize stated_;

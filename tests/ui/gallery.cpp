@@ -203,6 +203,17 @@ std::vector<std::string> clipped(QWidget* root) {
   std::vector<std::string> out;
   for (QLabel* l : root->findChildren<QLabel*>()) {
     if (!l->isVisibleTo(root) || l->text().isEmpty() || !l->pixmap().isNull()) continue;
+    if (auto* written = dynamic_cast<vm::ui::DrawingLabel*>(l); written && !written->pieces().empty()) {
+      // a label on a drawing: each of its pieces inside its own box
+      for (const auto& piece : written->pieces()) {
+        const QFontMetrics fm(piece.font, l);
+        const QRect need = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, piece.text);
+        if (need.width() > piece.box.width() + 1 || need.height() > piece.box.height() + 1)
+          out.push_back(nameOf(l) + ": \"" + piece.text.toStdString() + "\" needs " + std::to_string(need.width()) +
+                        " of " + std::to_string(piece.box.width()) + " on its drawing");
+      }
+      continue;
+    }
     const QRect r = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
     const QString t = l->buddy() ? shown(l->text()) : l->text();
     if (l->wordWrap()) {
@@ -263,10 +274,18 @@ std::vector<std::string> overStrokes(QWidget* root) {
     }
     for (QLabel* l : view->labels()) {
       if (!l->isVisibleTo(root) || l->text().trimmed().isEmpty()) continue;
-      const QRect box = QRect(l->geometry().topLeft() * dpr, l->geometry().size() * dpr).intersected(art.rect());
+      std::vector<QRect> boxes{l->geometry()};
+      if (auto* written = dynamic_cast<vm::ui::DrawingLabel*>(l); written && !written->pieces().empty()) {
+        boxes.clear();
+        for (const auto& piece : written->pieces())
+          if (!piece.text.trimmed().isEmpty()) boxes.push_back(piece.ink.translated(l->pos()));
+      }
       int hits = 0;
-      for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x) hits += qAlpha(art.pixel(x, y)) > 96;
+      for (const QRect& at : boxes) {
+        const QRect box = QRect(at.topLeft() * dpr, at.size() * dpr).intersected(art.rect());
+        for (int y = box.top(); y <= box.bottom(); ++y)
+          for (int x = box.left(); x <= box.right(); ++x) hits += qAlpha(art.pixel(x, y)) > 96;
+      }
       if (hits > 0)
         out.push_back(nameOf(l) + ": \"" + l->text().toStdString() + "\" lies over " + std::to_string(hits) +
                       " stroke pixels of the drawing");

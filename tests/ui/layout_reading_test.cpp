@@ -1,0 +1,119 @@
+// Offscreen checks that the window shows what the layout model arranges:
+// labels on drawings in the model's boxes, kept apart after a computation,
+// and the columns of a table under their headings.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QTest>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calculators/registry.h"
+#include "framework/headless.h"
+#include "ui/drawing_view.h"
+#include "ui/form_window.h"
+
+namespace {
+
+using namespace vm;
+using vm::ui::DrawingLabel;
+using vm::ui::DrawingView;
+using vm::ui::FormWindow;
+
+struct Opened {
+  explicit Opened(std::string_view name) : w(new FormWindow(makeForm(name))) {
+    Form& f = w->form();
+    f.changed = [this] { w->project(); };
+    f.open(host, Regional::italian(), false);
+    w->project();
+    w->show();
+    QApplication::processEvents();
+  }
+  ~Opened() {
+    w->form().changed = nullptr;
+    delete w;
+  }
+  void type(const char* input, const char* text) {
+    auto* e = qobject_cast<QLineEdit*>(w->widgetOf(input));
+    ASSERT_NE(e, nullptr) << input;
+    e->setFocus();
+    QTest::keyClicks(e, QString::fromUtf8(text));
+    QApplication::processEvents();
+  }
+  // (the view declares no meta-object of its own: findChildren cannot tell it apart)
+  std::vector<DrawingView*> views() const {
+    std::vector<DrawingView*> out;
+    for (QWidget* c : w->findChildren<QWidget*>())
+      if (auto* v = dynamic_cast<DrawingView*>(c)) out.push_back(v);
+    return out;
+  }
+  // Every written piece of every shown label on the window's drawings, in
+  // the coordinates of its drawing.
+  struct Written {
+    std::string name;
+    QRect box;
+    QString text;
+    QFont font;
+  };
+  std::vector<Written> written() const {
+    std::vector<Written> out;
+    for (DrawingView* view : views())
+      for (QLabel* l : view->labels()) {
+        auto* d = dynamic_cast<DrawingLabel*>(l);
+        if (!d || !d->isVisibleTo(w)) continue;
+        for (const auto& p : d->pieces())
+          if (!p.text.trimmed().isEmpty())
+            out.push_back({l->objectName().toStdString(), p.box.translated(l->pos()), p.text, p.font});
+      }
+    return out;
+  }
+
+  HeadlessHost host;
+  FormWindow* w;
+};
+
+TEST(LabelsOnDrawings, StayApartAndWholeAfterAComputation) {
+  Opened yagi("frmyagi3");
+  yagi.type("txtfrequenza", "28");
+  const auto pieces = yagi.written();
+  // the headings and both spacings are written now
+  ASSERT_GE(pieces.size(), 5u);
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    const QFontMetrics fm(pieces[i].font);
+    EXPECT_LE(fm.horizontalAdvance(pieces[i].text), pieces[i].box.width() + 1) << pieces[i].name;
+    for (std::size_t j = i + 1; j < pieces.size(); ++j)
+      EXPECT_FALSE(pieces[i].box.intersects(pieces[j].box)) << pieces[i].name << " and " << pieces[j].name;
+  }
+}
+
+TEST(LabelsOnDrawings, KeepTheirWholeTextWhileWrittenInColumns) {
+  Opened table("frmprefissi");
+  auto* heading = qobject_cast<QLabel*>(table.w->widgetOf("Label1"));
+  ASSERT_NE(heading, nullptr);
+  EXPECT_EQ(heading->text().toStdString(), table.w->form().state(table.w->form().find("Label1")).text);
+  auto* pieced = dynamic_cast<DrawingLabel*>(heading);
+  ASSERT_NE(pieced, nullptr);
+  EXPECT_EQ(pieced->pieces().size(), 3u);
+}
+
+TEST(LabelsOnDrawings, ColumnsOfATableStandUnderTheirHeadings) {
+  Opened table("frmprefissi");
+  // the pieces of every row, by column, centred where the heading's piece is
+  std::map<int, std::vector<int>> middles;
+  for (QLabel* l : table.views().at(0)->labels()) {
+    auto* d = dynamic_cast<DrawingLabel*>(l);
+    ASSERT_NE(d, nullptr);
+    for (std::size_t k = 0; k < d->pieces().size(); ++k)
+      middles[int(k)].push_back(d->pieces()[k].box.center().x() + l->x());
+  }
+  ASSERT_EQ(middles.size(), 3u);
+  for (const auto& [column, edges] : middles) {
+    ASSERT_GT(edges.size(), 2u);
+    for (int middle : edges) EXPECT_NEAR(middle, edges[0], 1) << "column " << column;
+  }
+}
+
+}  // namespace
