@@ -102,6 +102,7 @@ class HandBuilt : public QDialog {
         }
         case Kind::List: {
           auto* cb = new QComboBox(this);
+          cb->setStyleSheet(ui::scrollingList());  // as the window's lists
           for (const auto& e : st.entries) cb->addItem(ui::qs(e));
           w = cb;
           break;

@@ -25,6 +25,7 @@
 #include "drawing_view.h"
 #include "framework/numbers.h"
 #include "framework/summary.h"
+#include "framework/typed_entry.h"
 #include "qt_host.h"
 #include "sweep_dialog.h"
 #include "pictures.h"
@@ -227,6 +228,9 @@ QWidget* FormWindow::make(int id) {
     case Kind::List: {
       auto* cb = new QComboBox(this);
       cb->setEditable(false);
+      // styles that open a list as a popup over the whole screen ignore how many
+      // entries it may show; this one scrolls past the model's most entries
+      cb->setStyleSheet(scrollingList());
       connect(cb, &QComboBox::activated, this, [this, id](int i) {
         guarded("scelta in " + form_->qualifiedName(id), [&] { form_->choose(id, i); });
       });
@@ -422,13 +426,22 @@ void FormWindow::project() {
     widen = widen || !label || !label->wordWrap();
   }
   const bool relabel = !labelsPlaced_ || std::find(moved.begin(), moved.end(), true) != moved.end();
-  if (relabel) {
+  if (relabel || !listsFilled_.empty()) {
     const layout::Layout arranged = layout::arrange(*form_);
+    // a list's popup shows as many entries as the model lets it, and scrolls the rest
+    for (const auto& box : arranged.boxes)
+      for (const auto& item : box.items)
+        if (item.role == layout::Role::List &&
+            std::find(listsFilled_.begin(), listsFilled_.end(), item.control) != listsFilled_.end())
+          static_cast<QComboBox*>(controls_[static_cast<std::size_t>(item.control)].widget)
+              ->setMaxVisibleItems(std::max(1, item.visibleEntries));
+    listsFilled_.clear();
     // the labels on a drawing go where the model places them as the texts are now
-    for (const auto& placed : arranged.drawings)
-      for (std::size_t i = 0; i < drawings_.size(); ++i)
-        if ((moved[i] || !labelsPlaced_) && drawings_[i] == controls_[static_cast<std::size_t>(placed.control)].widget)
-          drawings_[i]->placeLabels(placed);
+    if (relabel)
+      for (const auto& placed : arranged.drawings)
+        for (std::size_t i = 0; i < drawings_.size(); ++i)
+          if ((moved[i] || !labelsPlaced_) && drawings_[i] == controls_[static_cast<std::size_t>(placed.control)].widget)
+            drawings_[i]->placeLabels(placed);
     labelsPlaced_ = true;
   }
   if (relayout || grown_.isEmpty()) fitSize(widen || !opened_);
@@ -535,9 +548,13 @@ bool FormWindow::projectControl(int id) {
         cb->clear();
         for (const auto& e : st.entries) cb->addItem(qs(e));
         was.entries = st.entries;
+        listsFilled_.push_back(id);
         relayout = true;
       }
       if (cb->currentIndex() != st.listIndex) cb->setCurrentIndex(st.listIndex);
+      // with no entry chosen, the box says what the list's own text says (its prompt)
+      const QString prompt = st.listIndex < 0 ? qs(st.text) : QString();
+      if (cb->placeholderText() != prompt) cb->setPlaceholderText(prompt);
       break;
     }
     case Kind::Frame: {
@@ -803,6 +820,31 @@ int FormWindow::optionOf(QObject* w, int* id) const {
   return it != ids_.end() ? it->second.second : -1;
 }
 
+bool FormWindow::typeInList(int id, const QKeyEvent& k) {
+  const QString key = k.text();
+  if (key.isEmpty() || !key.at(0).isPrint() || (k.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+    return false;
+  // keys typed in quick succession spell one name; a pause starts another
+  if (typedList_ != id || !typedAt_.isValid() || typedAt_.elapsed() > QApplication::keyboardInputInterval())
+    typed_.clear();
+  // a blank before any name opens the list, as it always does
+  if (typed_.isEmpty() && key.trimmed().isEmpty()) return false;
+  typedList_ = id;
+  typedAt_.start();
+  const auto& st = form_->state(id);
+  const int current = std::max(0, st.listIndex);
+  typed_ += key;
+  // a name spelt on stays on its entry while it still matches; a new one looks past it
+  int found = typedEntry(st.entries, typed_.toStdString(), typed_.size() == 1 ? current + 1 : current);
+  if (found < 0 && typed_.size() > 1) {
+    typed_ = key;
+    found = typedEntry(st.entries, typed_.toStdString(), current + 1);
+  }
+  if (found >= 0 && found != st.listIndex)
+    guarded("scelta in " + form_->qualifiedName(id), [&] { form_->choose(id, found); });
+  return true;
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
   // most events (paints, moves, polish) are none of the filter's business
   const auto type = e->type();
@@ -829,6 +871,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
       break;
     }
     case QEvent::KeyPress: {
+      if (d.kind == Kind::List && typeInList(id, *static_cast<QKeyEvent*>(e))) return true;
       if (d.kind != Kind::Options) break;
       auto* k = static_cast<QKeyEvent*>(e);
       int step = 0;

@@ -3,6 +3,7 @@
 // controls, forwards the user's events to the form and projects the form's
 // state back onto the widgets (one way: nothing echoes back).
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QScreen>
 #include <functional>
@@ -17,6 +18,7 @@
 
 class QButtonGroup;
 class QGridLayout;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -87,6 +89,8 @@ class FormWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  // A key typed in list `id` chooses the entry it spells, blanks before the names aside.
+  bool typeInList(int id, const QKeyEvent& k);
   struct Control {
     QWidget* widget = nullptr;          // the control's own widget
     std::vector<QRadioButton*> radios;  // options
@@ -120,6 +124,11 @@ class FormWindow : public QDialog {
   std::vector<Control> controls_;
   std::vector<DrawingView*> drawings_;
   bool labelsPlaced_ = false;  // the labels on drawings were placed once
+  std::vector<int> listsFilled_;  // lists given new entries since the last projection
+  // what was typed in a list, to find an entry by (see typeInList)
+  QString typed_;
+  QElapsedTimer typedAt_;
+  int typedList_ = -1;
   std::vector<QLabel*> hints_;  // by control, made when first needed
   std::unordered_map<const QObject*, std::pair<int, int>> ids_;  // each widget's control and option (-1: none)
   QSize stated_;

@@ -20,6 +20,9 @@ inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), stati
 // Captions of buttons and of labels with a buddy read '&' as a mnemonic:
 // the texts of the system are shown exactly as written.
 inline QString literal(std::string_view s) { return qs(s).replace('&', QStringLiteral("&&")); }
+// The style sheet of a list that opens as a scrolling list of its most
+// entries, whatever the style would open it as.
+inline QString scrollingList() { return QStringLiteral("QComboBox { combobox-popup: 0; }"); }
 
 inline QColor colourOf(Color c) { return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)); }
 // The colour of a drawing's shape: its own, or the ink of the window.

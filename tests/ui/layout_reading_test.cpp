@@ -1,9 +1,12 @@
 // Offscreen checks that the window shows what the layout model arranges:
 // labels on drawings in the model's boxes, kept apart after a computation,
-// and the columns of a table under their headings.
+// the columns of a table under their headings, and lists that open as many
+// entries as the model says, show their prompt and find a typed name.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QTest>
@@ -114,6 +117,51 @@ TEST(LabelsOnDrawings, ColumnsOfATableStandUnderTheirHeadings) {
     ASSERT_GT(edges.size(), 2u);
     for (int middle : edges) EXPECT_NEAR(middle, edges[0], 1) << "column " << column;
   }
+}
+
+TEST(Lists, ALongListOpensAsManyEntriesAsTheModelLetsItAndScrollsTheRest) {
+  Opened cores("frmamidon");
+  auto* cb = qobject_cast<QComboBox*>(cores.w->widgetOf("cmbnucleo"));
+  ASSERT_NE(cb, nullptr);
+  ASSERT_EQ(cb->count(), 170);
+  EXPECT_EQ(cb->maxVisibleItems(), layout::kListEntries);
+  cb->showPopup();
+  QApplication::processEvents();
+  QAbstractItemView* popup = cb->view();
+  const int row = popup->sizeHintForRow(0);
+  ASSERT_GT(row, 0);
+  EXPECT_LE(popup->viewport()->height(), layout::kListEntries * row + 1);
+  EXPECT_GT(popup->viewport()->height(), (layout::kListEntries - 1) * row);
+  cb->hidePopup();
+}
+
+TEST(Lists, WithNothingChosenTheBoxShowsTheListsPrompt) {
+  Opened cores("frmamidon");
+  auto* cb = qobject_cast<QComboBox*>(cores.w->widgetOf("cmbnucleo"));
+  ASSERT_NE(cb, nullptr);
+  ASSERT_EQ(cb->currentIndex(), -1);
+  EXPECT_EQ(cb->placeholderText(), QStringLiteral("TOROIDI"));
+  // once an entry is chosen, the box shows it instead
+  cb->setFocus();
+  QTest::keyClicks(cb, QStringLiteral("T-12/ 1"));
+  QApplication::processEvents();
+  EXPECT_EQ(cb->currentText(), QStringLiteral("T-12/ 1"));
+  EXPECT_TRUE(cb->placeholderText().isEmpty());
+}
+
+TEST(Lists, TypingANameChoosesItsEntryWhateverBlanksComeBeforeIt) {
+  Opened valves("frmtrasfuscita");
+  auto* cb = qobject_cast<QComboBox*>(valves.w->widgetOf("cmbvalvole"));
+  ASSERT_NE(cb, nullptr);
+  cb->setFocus();
+  QTest::keyClicks(cb, QStringLiteral("EL 84"));
+  QApplication::processEvents();
+  EXPECT_EQ(cb->currentText(), QStringLiteral(" EL 84"));
+  // the window's model chose it, as if picked from the list
+  const Form& f = valves.w->form();
+  const auto& st = f.state(f.find("cmbvalvole"));
+  ASSERT_GE(st.listIndex, 0);
+  EXPECT_EQ(st.entries[static_cast<std::size_t>(st.listIndex)], " EL 84");
 }
 
 }  // namespace
