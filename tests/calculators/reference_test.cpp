@@ -208,13 +208,19 @@ void checkEveryCellHoldsOneLabel(Window& w, const std::string& drawing) {
   std::vector<int> held(art.marks.size(), 0);
   for (const auto& d : w.form().defs()) {
     if (d.drawing != grid) continue;
-    bool atMark = false;
-    for (std::size_t m = 0; m < art.marks.size(); ++m)
-      if (art.marks[m].x == d.anchorX && art.marks[m].y == d.anchorY) {
-        ++held[m];
-        atMark = true;
-      }
-    EXPECT_TRUE(atMark) << d.name << " sits between the cells";
+    // a row written as one text stands in each cell it has a column for
+    std::vector<std::pair<double, double>> places;
+    for (const auto& c : d.columns) places.emplace_back(c.x, c.y);
+    if (places.empty()) places.emplace_back(d.anchorX, d.anchorY);
+    for (const auto& [x, y] : places) {
+      bool atMark = false;
+      for (std::size_t m = 0; m < art.marks.size(); ++m)
+        if (art.marks[m].x == x && art.marks[m].y == y) {
+          ++held[m];
+          atMark = true;
+        }
+      EXPECT_TRUE(atMark) << d.name << " sits between the cells";
+    }
   }
   for (std::size_t m = 0; m < art.marks.size(); ++m)
     EXPECT_EQ(held[m], 1) << "cell " << art.marks[m].name << " holds " << held[m] << " labels";
