@@ -1,7 +1,5 @@
 // The multiplying prefixes with their symbols and values.
 #include <array>
-#include <string>
-#include <vector>
 
 #include "framework/registry.h"
 #include "table.h"
@@ -37,22 +35,14 @@ std::string row(const Prefix& p) {
   return s + p.value;
 }
 
-// Where the symbol and the value begin in a row and in the heading.
-const std::vector<std::size_t> kStops = {0, 18, 30};
-
 class Prefissi final : public CalculatorOf<Prefissi> {
  public:
   explicit Prefissi(FormBuilder& b) : CalculatorOf(b) {
     b.caption("VALORI E SIMBOLI DEI PREFISSI MOLTIPLICATIVI");
-    Art grid = b.drawing("drwtabella", reference::table({90, 80, 230}, static_cast<int>(kPrefixes.size()) + 1, 22));
-    // each row is one text; its columns stand in the table's columns
-    auto columns = [](int r) {
-      return std::vector<std::string>{reference::cell(r, 0), reference::cell(r, 1), reference::cell(r, 2)};
-    };
-    b.label("Label1", "NOME              SIMBOLO     VALORE MOLTIPLICATIVO").atColumns(grid, columns(0), kStops);
+    Art grid = b.drawing("drwtabella", reference::table({380}, static_cast<int>(kPrefixes.size()) + 1, 22));
+    b.label("Label1", "NOME              SIMBOLO     VALORE MOLTIPLICATIVO").at(grid, reference::cell(0, 0));
     for (std::size_t i = 0; i < kPrefixes.size(); ++i)
-      b.label("Label" + std::to_string(i + 2), row(kPrefixes[i]))
-          .atColumns(grid, columns(static_cast<int>(i) + 1), kStops);
+      b.label("Label" + std::to_string(i + 2), row(kPrefixes[i])).at(grid, reference::cell(static_cast<int>(i) + 1, 0));
     b.closeButton("cmdchiudi", "C H I U D I");
   }
 };
