@@ -122,7 +122,8 @@ Drawing voltageBalun() {
 }
 
 Drawing voltageUnUn() {
-  Drawing d(300, 220);
+  // a little taller than the balun: its two captions stand one under the other below the ground
+  Drawing d(300, 240);
   bifilarToroid(d, 150);
   d.symbol(Symbol::Coax, 20, 120, 100, 120);
   d.line(100, 120, 138, 120);
@@ -132,8 +133,8 @@ Drawing voltageUnUn() {
   d.line(60, 170, 240, 170).line(150, 140, 150, 170).line(240, 170, 240, 150);
   d.symbol(Symbol::Ground, 150, 170, 150, 180);
   d.mark("sbilanciata", 250, 100);
-  d.mark("massa", 150, 192);
-  d.mark("nome", 150, 212);
+  d.mark("massa", 150, 198);
+  d.mark("nome", 150, 222);
   return d;
 }
 

@@ -92,33 +92,6 @@ TEST(LabelsOnDrawings, StayApartAndWholeAfterAComputation) {
   }
 }
 
-TEST(LabelsOnDrawings, KeepTheirWholeTextWhileWrittenInColumns) {
-  Opened table("frmprefissi");
-  auto* heading = qobject_cast<QLabel*>(table.w->widgetOf("Label1"));
-  ASSERT_NE(heading, nullptr);
-  EXPECT_EQ(heading->text().toStdString(), table.w->form().state(table.w->form().find("Label1")).text);
-  auto* pieced = dynamic_cast<DrawingLabel*>(heading);
-  ASSERT_NE(pieced, nullptr);
-  EXPECT_EQ(pieced->pieces().size(), 3u);
-}
-
-TEST(LabelsOnDrawings, ColumnsOfATableStandUnderTheirHeadings) {
-  Opened table("frmprefissi");
-  // the pieces of every row, by column, centred where the heading's piece is
-  std::map<int, std::vector<int>> middles;
-  for (QLabel* l : table.views().at(0)->labels()) {
-    auto* d = dynamic_cast<DrawingLabel*>(l);
-    ASSERT_NE(d, nullptr);
-    for (std::size_t k = 0; k < d->pieces().size(); ++k)
-      middles[int(k)].push_back(d->pieces()[k].box.center().x() + l->x());
-  }
-  ASSERT_EQ(middles.size(), 3u);
-  for (const auto& [column, edges] : middles) {
-    ASSERT_GT(edges.size(), 2u);
-    for (int middle : edges) EXPECT_NEAR(middle, edges[0], 1) << "column " << column;
-  }
-}
-
 TEST(Lists, ALongListOpensAsManyEntriesAsTheModelLetsItAndScrollsTheRest) {
   Opened cores("frmamidon");
   auto* cb = qobject_cast<QComboBox*>(cores.w->widgetOf("cmbnucleo"));
