@@ -70,7 +70,7 @@ void FormWindow::contextMenuEvent(QContextMenuEvent* e) {
 
 bool FormWindow::guarded(const std::string& event, const std::function<void()>& fn) {
   if (auto* host = dynamic_cast<QtHost*>(form_->hostIf()))
-    return host->guard(form_->caption() + " (" + form_->name() + ")", event, fn);
+    return host->guard(QtHost::windowName(form_->caption(), form_->name()), event, fn);
   fn();
   return true;
 }

@@ -312,7 +312,7 @@ QAction* MainWindow::entry(std::string_view name) const {
 bool MainWindow::command(const MenuEntry& e) {
   // while a modal window is open the main window does not react
   if (host_.modalOpen() || !e.mode) return false;
-  return host_.guard(std::string(e.caption) + " (" + std::string(e.form) + ")", "apertura dal menu",
+  return host_.guard(QtHost::windowName(std::string(e.caption), std::string(e.form)), "apertura dal menu",
                      [&] { host_.openWindow(std::string(e.form), *e.mode, std::nullopt, this); });
 }
 

@@ -306,9 +306,12 @@ void QtHost::print(Form& form) {
 }
 
 bool QtHost::fault(Form& form, const std::string& event, const std::string& what) {
-  showFault(windowOf(form), form.caption().empty() ? form.name() : form.caption() + " (" + form.name() + ")", event,
-            what);
+  showFault(windowOf(form), windowName(form.caption(), form.name()), event, what);
   return true;
+}
+
+std::string QtHost::windowName(const std::string& caption, const std::string& form) {
+  return caption.empty() ? form : caption + " (" + form + ")";
 }
 
 void QtHost::showFault(QWidget* parent, const std::string& window, const std::string& event, const std::string& what) {

@@ -63,6 +63,8 @@ class QtHost : public QObject, public Host {
   // shown as for a reaction, naming `window` and `event`, and the program
   // goes on. True when `fn` ran to its end.
   bool guard(const std::string& window, const std::string& event, const std::function<void()>& fn);
+  // How a fault box names a window: its caption, then its form name.
+  static std::string windowName(const std::string& caption, const std::string& form);
   // The box of a programming error.
   void showFault(QWidget* parent, const std::string& window, const std::string& event, const std::string& what);
 

@@ -130,7 +130,7 @@ class SweepDialog : public QDialog {
     const QDate d = QDate::currentDate();
     points_done_.clear();
     bool refused = false;
-    const bool ran = host_->guard(caption_ + " (" + form_ + ")",
+    const bool ran = host_->guard(QtHost::windowName(caption_, form_),
                                   "grafico al variare di " + input_->currentText().toStdString(), [&] {
                                     try {
                                       points_done_ = sweep(request_, regional_, Date{d.year(), d.month(), d.day()},
