@@ -190,7 +190,7 @@ void QtHost::move(Form& form, int left, int top) {
 }
 
 void QtHost::resize(Form& form, int width, int height) {
-  if (FormWindow* w = windowOf(form)) w->setStatedSize(QSize(px(width), px(height)));
+  if (FormWindow* w = windowOf(form)) w->setDesignedSize(width, height);
 }
 
 void QtHost::close(Form& form) {

@@ -49,6 +49,8 @@ TextMeasures::Sizes* MeasuredLabel::sizes() const {
   s.maxWidth = maximumWidth();
   s.style = style();
   s.buddy = buddy() != nullptr;
+  s.interaction = static_cast<int>(textInteractionFlags());
+  s.direction = static_cast<int>(layoutDirection());
   s.contents = contentsMargins();
   const QString t = text();
   if (TextMeasures::Sizes* known = measures_->find(t, s)) return known;

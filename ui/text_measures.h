@@ -30,6 +30,8 @@ class TextMeasures {
     int maxWidth = 0;
     const void* style = nullptr;
     bool buddy = false;
+    int interaction = 0;  // selectable text is laid out with room for its cursor
+    int direction = 0;    // the layout direction
     QMargins contents;
     bool operator==(const Setting&) const = default;
   };
