@@ -1,44 +1,67 @@
 // velmorante-gallery: renders every window of the system offscreen to PNG
 // files, at load time, after the computations of its own steps and with
-// every message box they raise, at 100%, 150% and 200%, and reports what a
-// user would see amiss:
-//   - a text that does not fit its widget, a caption that a usual title bar
-//     would cut, a message box narrower than its title;
-//   - a value label lying over a stroke of its drawing;
-//   - a window that does not fit a 1280 x 1024 screen;
+// every message box they raise, on five screens, and reports what a user
+// would see amiss. The screens (logical size @ scale), each run in a process
+// of its own: 1280x1024@1, 1280x1024@1.5 and 1280x1024@2 (the designed
+// screen), 1024x768@1 (a small one) and 1280x800@2 (2560 x 1600 pixels).
+//   velmorante-gallery FOLDER                   every screen
+//   velmorante-gallery FOLDER --setting WxH@S   one screen (any size and scale)
+//   velmorante-gallery FOLDER --scale S         the same as --setting 1280x1024@S
+// Pictures are named FORM@WxH-Sx-STATE.png. VELMORANTE_GALLERY_ONLY=frmA,frmB
+// limits the run to those windows.
+//
+// What is reported, for each window in each state (and each message box):
+//   - a clipped text: a label, button, frame caption or list entry wider (or
+//     taller) than its widget, a label on a drawing wider than its box, a
+//     caption that a usual title bar would cut, a box narrower than its title;
+//   - a control smaller than its text: a field whose text or placeholder
+//     does not fit where it writes it, a list narrower than its current text
+//     or placeholder, a button narrower than its size hint, a result box
+//     less than a line high, and any input, list, button or drawing smaller
+//     than the least it is drawn in (what a squeezed window shows);
+//   - a text cut off by the frame (or the window) holding it, outside a
+//     scrolled area;
+//   - overlapping texts: two labels, buttons, fields, lists or frame
+//     captions whose rectangles on the window intersect (a widget and what it
+//     holds do not count, but a frame's caption does; labels on drawings are
+//     checked below);
+//   - a label on a drawing over a stroke of it, or over another label there;
+//   - a window that, with a usual title bar, does not fit the area the
+//     screen has for windows, or leaves it;
+//   - columns not aligned: widgets in one column of a grid, set at its left
+//     or filling it, that do not start at one x (1 px of slack); pieces of
+//     labels written as the columns of a table on a drawing, declared at one
+//     x, that do not start at one x; and rows of a table still written as one
+//     text each (three cells or more, parted by two blanks or more, at the
+//     same characters, on one anchor) whose cells do not start at one x;
 //   - a focusable control that looks the same with and without the focus.
-//   velmorante-gallery FOLDER            every scale (1, 1.5 and 2)
-//   velmorante-gallery FOLDER --scale S  one scale
-// VELMORANTE_GALLERY_ONLY=frmA,frmB limits the run to those windows.
-// Exit status: 0 when all is well, 1 when something is amiss, 2 on a usage error.
-#include <QAbstractButton>
+// Exit status: 0 when all is well, 1 when something is amiss, 2 on a usage
+// error, 3 when a screen's run did not end normally.
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QScreen>
+#include <algorithm>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calculators/registry.h"
 #include "offscreen.h"
-#include "ui/drawing_view.h"
 #include "ui/form_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 #include "ui/qt_util.h"
+#include "window_checks.h"
 
 namespace {
 
 using vm::ui::FormWindow;
+using namespace vm::ui::testing;
 
 // What a radio amateur would do in each window, in the driver's steps
 // (NAME=TEXT, click:NAME[:I], pick:NAME:I, pick:NAME=TEXT, focus:NAME); each
@@ -190,146 +213,16 @@ std::vector<std::string> anySteps(const vm::Form& f) {
   return out;
 }
 
-QString shown(QString t) { return t.replace("&&", "\x01").remove('&').replace('\x01', '&'); }
-
-std::string nameOf(QWidget* w) {
-  QString n = w->objectName();
-  if (n.isEmpty() && w->parentWidget()) n = w->parentWidget()->objectName();
-  return n.toStdString();
-}
-
-// Every visible text of `root` that is wider (or taller) than its widget.
-std::vector<std::string> clipped(QWidget* root) {
-  std::vector<std::string> out;
-  for (QLabel* l : root->findChildren<QLabel*>()) {
-    if (!l->isVisibleTo(root) || l->text().isEmpty() || !l->pixmap().isNull()) continue;
-    if (auto* written = dynamic_cast<vm::ui::DrawingLabel*>(l); written && !written->pieces().empty()) {
-      // a label on a drawing: each of its pieces inside its own box
-      for (const auto& piece : written->pieces()) {
-        const QFontMetrics fm(piece.font, l);
-        const QRect need = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, piece.text);
-        if (need.width() > piece.box.width() + 1 || need.height() > piece.box.height() + 1)
-          out.push_back(nameOf(l) + ": \"" + piece.text.toStdString() + "\" needs " + std::to_string(need.width()) +
-                        " of " + std::to_string(piece.box.width()) + " on its drawing");
-      }
-      continue;
-    }
-    const QRect r = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
-    const QString t = l->buddy() ? shown(l->text()) : l->text();
-    if (l->wordWrap()) {
-      const QFontMetrics fm = l->fontMetrics();
-      // a word longer than the line does not wrap: it is cut
-      int longest = 0;
-      for (const QString& word : t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        longest = std::max(longest, fm.horizontalAdvance(word));
-      if (l->heightForWidth(l->width()) > l->height())
-        out.push_back(nameOf(l) + ": \"" + t.toStdString() + "\" needs more height");
-      else if (longest > r.width())
-        out.push_back(nameOf(l) + ": \"" + t.toStdString() + "\" has a word wider than its line");
-    } else {
-      const QFontMetrics fm = l->fontMetrics();
-      const QRect need = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, t);
-      if (need.width() > r.width() || fm.height() > r.height() + 1)
-        out.push_back(nameOf(l) + ": \"" + t.toStdString() + "\" needs " + std::to_string(need.width()) + " of " +
-                      std::to_string(r.width()));
-    }
-  }
-  for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
-    if (!b->isVisibleTo(root) || b->text().isEmpty()) continue;
-    if (b->sizeHint().width() > b->width())
-      out.push_back(nameOf(b) + ": \"" + shown(b->text()).toStdString() + "\" needs " +
-                    std::to_string(b->sizeHint().width()) + " of " + std::to_string(b->width()));
-  }
-  for (QGroupBox* g : root->findChildren<QGroupBox*>()) {
-    if (!g->isVisibleTo(root) || g->title().isEmpty()) continue;
-    if (g->fontMetrics().horizontalAdvance(shown(g->title())) + 16 > g->width())
-      out.push_back(nameOf(g) + ": frame caption \"" + shown(g->title()).toStdString() + "\" does not fit");
-  }
-  for (QComboBox* c : root->findChildren<QComboBox*>()) {
-    if (!c->isVisibleTo(root) || c->currentText().isEmpty()) continue;
-    if (c->sizeHint().width() > c->width())
-      out.push_back(nameOf(c) + ": list entry \"" + c->currentText().toStdString() + "\" does not fit");
-  }
-  if (root->isWindow() && vm::ui::captionWidth(root->windowTitle(), root->font()) > root->width())
-    out.push_back("caption \"" + root->windowTitle().toStdString() + "\" needs " +
-                  std::to_string(vm::ui::captionWidth(root->windowTitle(), root->font())) + " of " +
-                  std::to_string(root->width()) + " in a title bar");
-  return out;
-}
-
-// Every label on a drawing whose box covers a stroke or a text of the drawing.
-std::vector<std::string> overStrokes(QWidget* root) {
-  std::vector<std::string> out;
-  for (QWidget* child : root->findChildren<QWidget*>()) {
-    // the view declares no meta-object of its own: findChildren cannot tell it apart
-    auto* view = dynamic_cast<vm::ui::DrawingView*>(child);
-    if (!view || !view->isVisibleTo(root) || view->width() <= 0 || view->height() <= 0) continue;
-    const qreal dpr = view->devicePixelRatioF();
-    QImage art(view->size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    art.setDevicePixelRatio(dpr);
-    art.fill(Qt::transparent);
-    {
-      QPainter p(&art);
-      vm::ui::DrawingView::paint(p, view->drawing(), QRectF(view->rect()), Qt::black);
-    }
-    for (QLabel* l : view->labels()) {
-      if (!l->isVisibleTo(root) || l->text().trimmed().isEmpty()) continue;
-      std::vector<QRect> boxes{l->geometry()};
-      if (auto* written = dynamic_cast<vm::ui::DrawingLabel*>(l); written && !written->pieces().empty()) {
-        boxes.clear();
-        for (const auto& piece : written->pieces())
-          if (!piece.text.trimmed().isEmpty()) boxes.push_back(piece.ink.translated(l->pos()));
-      }
-      int hits = 0;
-      for (const QRect& at : boxes) {
-        const QRect box = QRect(at.topLeft() * dpr, at.size() * dpr).intersected(art.rect());
-        for (int y = box.top(); y <= box.bottom(); ++y)
-          for (int x = box.left(); x <= box.right(); ++x) hits += qAlpha(art.pixel(x, y)) > 96;
-      }
-      if (hits > 0)
-        out.push_back(nameOf(l) + ": \"" + l->text().toStdString() + "\" lies over " + std::to_string(hits) +
-                      " stroke pixels of the drawing");
-    }
-  }
-  return out;
-}
-
-// A window (with a usual title bar) that leaves the 1280 x 1024 screen.
-std::vector<std::string> offScreen(QWidget* w) {
-  const QRect screen(0, 0, 1280, 1024);
-  QRect frame = w->frameGeometry();
-  if (frame.size() == w->size()) frame.setHeight(frame.height() + vm::ui::titleBarHeight(w->font()));
-  if (frame.width() > screen.width() || frame.height() > screen.height())
-    return {"window of " + std::to_string(frame.width()) + " x " + std::to_string(frame.height()) +
-            " does not fit a 1280 x 1024 screen"};
-  const QRect area = w->screen() ? w->screen()->availableGeometry() : screen;
-  if (!area.contains(frame)) return {"window leaves the screen"};
-  return {};
-}
-
-// Every focusable control that looks the same with and without the focus.
-std::vector<std::string> unmarkedFocus(QWidget* w) {
-  std::vector<std::string> out;
-  QWidget* had = w->focusWidget();
-  for (QWidget* c : w->findChildren<QWidget*>()) {
-    if (!c->isVisibleTo(w) || !c->isEnabled() || c->focusPolicy() == Qt::NoFocus) continue;
-    if (!qobject_cast<QAbstractButton*>(c) && !qobject_cast<QLineEdit*>(c) && !qobject_cast<QComboBox*>(c)) continue;
-    c->setFocus(Qt::OtherFocusReason);
-    const QImage with = c->grab().toImage();
-    c->clearFocus();
-    const QImage without = c->grab().toImage();
-    if (with == without) out.push_back(nameOf(c) + ": shows no mark of the focus");
-  }
-  if (had) had->setFocus(Qt::OtherFocusReason);
-  return out;
-}
+// Pictures are written with the least compression (the names of its levels
+// are qualities): most of the gallery's time went into squeezing them.
+constexpr int kQuickPng = 80;
 
 // The window as a reviewer sees it: its caption above its client area.
 QImage picture(QWidget* w) {
   QPixmap body = w->grab();
   const qreal dpr = body.devicePixelRatio();
   const int bar = int(vm::ui::titleBarHeight(w->font()) * dpr);
-  QImage img(body.width(), body.height() + bar, QImage::Format_ARGB32);
+  QImage img(body.width(), body.height() + bar, QImage::Format_RGB32);
   img.fill(QColor(60, 90, 140));
   QPainter p(&img);
   QFont f = vm::ui::titleBarFont(w->font());
@@ -350,9 +243,31 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& ctx, const QString&
   if (standard) standard(type, ctx, msg);
 }
 
+// A screen the gallery runs on: its size in logical pixels and the scale
+// the session runs at, written as "1280x1024@1.5" (a 1920 x 1536 screen).
+struct Setting {
+  int width = 0, height = 0;
+  QString scale;
+  QString name() const { return QStringLiteral("%1x%2@%3").arg(width).arg(height).arg(scale); }
+  // as the pictures' names give it
+  QString tag() const { return QStringLiteral("%1x%2-%3x").arg(width).arg(height).arg(scale); }
+};
+
+std::optional<Setting> settingOf(const QString& text) {
+  static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)@(\\d+(?:\\.\\d+)?)$"));
+  const auto m = form.match(text);
+  if (!m.hasMatch() || m.captured(1).toInt() <= 0 || m.captured(2).toInt() <= 0 || m.captured(3).toDouble() <= 0)
+    return std::nullopt;
+  return Setting{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3)};
+}
+
+// The screens of the gallery: the designed one at three scales, a small
+// screen, and a wide screen of 2560 x 1600 pixels at twice the scale.
+const char* const kSettings[] = {"1280x1024@1", "1280x1024@1.5", "1280x1024@2", "1024x768@1", "1280x800@2"};
+
 class Gallery {
  public:
-  Gallery(QString folder, QString scale) : folder_(std::move(folder)), scale_(std::move(scale)) {
+  Gallery(QString folder, Setting setting) : folder_(std::move(folder)), setting_(std::move(setting)) {
     QDir().mkpath(folder_);
     host_.setPresenter([this](QWidget* parent, const vm::ui::MessageRequest& m) { boxes_.push_back({parent, m}); });
     host_.askPdfPath = [](QWidget*) { return QString(); };
@@ -384,17 +299,24 @@ class Gallery {
  private:
   void report(const std::string& what, const std::string& state, const std::vector<std::string>& faults) {
     for (const auto& f : faults) {
-      std::cerr << what << " (" << state << ", " << scale_.toStdString() << "x): " << f << '\n';
+      std::cerr << what << " (" << state << ", " << setting_.name().toStdString() << "): " << f << '\n';
       ++faults_;
     }
   }
 
   void save(QWidget* w, const std::string& name, const std::string& state) {
     QApplication::processEvents();
-    picture(w).save(QStringLiteral("%1/%2@%3x-%4.png").arg(folder_, vm::ui::qs(name), scale_, vm::ui::qs(state)));
+    picture(w).save(file(name, state), nullptr, kQuickPng);
     report(name, state, clipped(w));
+    report(name, state, cutOff(w));
+    report(name, state, overlapping(w));
     report(name, state, overStrokes(w));
     report(name, state, offScreen(w));
+    report(name, state, unaligned(w));
+  }
+
+  QString file(const std::string& name, const std::string& state) const {
+    return QStringLiteral("%1/%2@%3-%4.png").arg(folder_, vm::ui::qs(name), setting_.tag(), vm::ui::qs(state));
   }
 
   // Renders the boxes raised since the last call.
@@ -404,8 +326,11 @@ class Gallery {
       box->show();
       QApplication::processEvents();
       const std::string state = "box" + std::to_string(++boxCount_);
-      picture(box.get()).save(QStringLiteral("%1/%2@%3x-%4.png").arg(folder_, vm::ui::qs(name), scale_, vm::ui::qs(state)));
+      picture(box.get()).save(file(name, state), nullptr, kQuickPng);
       std::vector<std::string> faults = clipped(box.get());
+      for (auto& f : cutOff(box.get())) faults.push_back(std::move(f));
+      for (auto& f : overlapping(box.get())) faults.push_back(std::move(f));
+      for (auto& f : offScreen(box.get())) faults.push_back(std::move(f));
       if (box->width() < vm::ui::captionWidth(box->windowTitle(), box->font()))
         faults.push_back("box \"" + m.title + "\" is narrower than its title");
       report(name, state + " \"" + m.prompt + "\"", faults);
@@ -458,7 +383,8 @@ class Gallery {
     closeAll();
   }
 
-  QString folder_, scale_;
+  QString folder_;
+  Setting setting_;
   vm::ui::QtHost host_;
   std::vector<std::pair<QWidget*, vm::ui::MessageRequest>> boxes_;
   int faults_ = 0;
@@ -468,26 +394,33 @@ class Gallery {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::cerr << "usage: velmorante-gallery FOLDER [--scale S]\n";
+  const std::string option = argc >= 4 ? argv[2] : "";
+  if (argc != 2 && !(argc == 4 && (option == "--setting" || option == "--scale"))) {
+    std::cerr << "usage: velmorante-gallery FOLDER [--setting WxH@S | --scale S]\n";
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
-  if (argc >= 4 && std::string(argv[2]) == "--scale") {
-    qputenv("QT_SCALE_FACTOR", argv[3]);
-    vm::ui::testing::useDesignScreen(std::atof(argv[3]));
+  if (argc == 4) {
+    const QString value = QString::fromLocal8Bit(argv[3]);
+    const auto setting = settingOf(option == "--scale" ? QStringLiteral("1280x1024@") + value : value);
+    if (!setting) {
+      std::cerr << "not a screen: " << argv[3] << " (write it as 1024x768@1)\n";
+      return 2;
+    }
+    qputenv("QT_SCALE_FACTOR", setting->scale.toLocal8Bit());
+    vm::ui::testing::useDesignScreen(setting->scale.toDouble(), QSize(setting->width, setting->height));
     qInstallMessageHandler(quietPlatform);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    return Gallery(folder, QString::fromLocal8Bit(argv[3])).run();
+    return Gallery(folder, *setting).run();
   }
-  // every scale, each in a process of its own (the scale is fixed at start)
+  // every setting, each in a process of its own (the scale is fixed at start)
   QCoreApplication core(argc, argv);
   int worst = 0;
-  for (const char* s : {"1", "1.5", "2"}) {
+  for (const char* s : kSettings) {
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(QCoreApplication::applicationFilePath(), {folder, "--scale", s});
+    p.start(QCoreApplication::applicationFilePath(), {folder, "--setting", s});
     p.waitForFinished(-1);
     const int rc = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : 3;
     worst = std::max(worst, rc);
