@@ -42,6 +42,8 @@ struct Obstacles {
 // The size of a drawing's own texts, in its units.
 constexpr double kDrawingTextSize = 11;
 constexpr double kPi = 3.14159265358979323846;
+// The room kept free between two columns of a table, drawing units.
+constexpr double kColumnGap = 6;
 
 Obstacles obstaclesOf(const Drawing& d) {
   Obstacles o;
@@ -390,7 +392,16 @@ class Arranger {
             const std::size_t from = offsetOf(text, d.columns[k].from);
             const std::size_t to = k + 1 < d.columns.size() ? offsetOf(text, d.columns[k + 1].from) : text.size();
             const std::string piece(trimmed(std::string_view(text).substr(from, to - from)));
-            dl.labels.push_back(anchored(id, static_cast<int>(k), piece, d.columns[k].x, d.columns[k].y, dl.width));
+            // a column stands centred on its anchor, in the room halfway to
+            // its neighbours (the drawing's edge beside the first and the last)
+            const double x = d.columns[k].x;
+            const double before = k > 0 ? (d.columns[k - 1].x + x) / 2 : 0;
+            const double after = k + 1 < d.columns.size() ? (x + d.columns[k + 1].x) / 2 : dl.width;
+            const double room = 2 * std::max(0.0, std::min(x - before, after - x)) - kColumnGap;
+            Anchored a = anchored(id, static_cast<int>(k), piece, x, d.columns[k].y, room);
+            a.width = std::max(a.width, room);
+            a.left = x - a.width / 2;
+            dl.labels.push_back(std::move(a));
           }
         }
       }
@@ -399,6 +410,7 @@ class Arranger {
       std::vector<const Anchored*> placed;
       for (const auto& t : drawn.texts) placed.push_back(&t);
       for (auto& a : dl.labels) {
+        if (a.piece >= 0) continue;  // a column of a table stays in its cell
         if (!f_.shown(a.control) || blank(a.text)) {
           place(a, dl, {}, {});
           continue;

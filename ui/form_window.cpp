@@ -108,11 +108,12 @@ void FormWindow::project() {
   const Projection::Changes changed = projection_.project();
   // a widget whose size may have changed tells the layouts around it, up to
   // the body (a frame measures its contents anew only when told)
+  // (an option group itself too: its buttons tell only the group's own layout)
   for (QWidget* w : changed.resized)
-    for (QWidget* p = w->parentWidget(); p && p != body_; p = p->parentWidget()) p->updateGeometry();
+    for (QWidget* p = w; p && p != body_; p = p->parentWidget()) p->updateGeometry();
   if (changed.relayout || !measured_) {
     measured_ = true;
-    fit_.fit(changed.widen);
+    fit_.fit();
     // a shown window is laid out at once, down to the frames whose contents
     // changed, so that what it shows and what it measures agree before the
     // next paint; one not shown yet is laid out once, when it is shown

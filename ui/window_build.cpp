@@ -123,7 +123,9 @@ class Builder {
         const Qt::Alignment top = item.align == layout::Align::Fill ? align : (align & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
         g->addLayout(grid(item.box), item.row, item.column, item.rowSpan, item.columnSpan, top);
       } else {
-        g->addWidget(widget(item.control), item.row, item.column, item.rowSpan, item.columnSpan, align);
+        // an option group takes the height of its cell: its buttons keep their own
+        const Qt::Alignment own = item.role == layout::Role::Options ? Qt::Alignment(align & Qt::AlignHorizontal_Mask) : align;
+        g->addWidget(widget(item.control), item.row, item.column, item.rowSpan, item.columnSpan, own);
       }
     }
     // what is left of the height goes below the last row

@@ -75,24 +75,26 @@ int WindowFit::contentsHeight(int width) const {
 }
 
 bool WindowFit::scrolls() const {
-  return scroll_ && scroll_->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+  return scroll_ && (scroll_->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ||
+                     scroll_->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
 }
 
-void WindowFit::scroll(bool on, QSize size) {
+void WindowFit::scroll(bool across, bool down, QSize size) {
+  const bool on = across || down;
   if (!on && !scroll_) return;
   if (!scroll_) {
-    // the body moves into a scroll area the first time it is taller than the screen
+    // the body moves into a scroll area the first time it is larger than the screen
     scroll_ = new QScrollArea(&window_);
     scroll_->setObjectName(QStringLiteral("scorrimento"));
     scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidgetResizable(false);
     outer_->removeWidget(body_);
     scroll_->setWidget(body_);
     outer_->addWidget(scroll_);
     body_->show();
   }
-  scroll_->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  scroll_->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  scroll_->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   body_->resize(size);
 }
 
@@ -100,7 +102,7 @@ void WindowFit::reveal(QWidget* w) {
   if (scrolls()) scroll_->ensureWidgetVisible(w);
 }
 
-void WindowFit::fit(bool widen) {
+void WindowFit::fit() {
   if (QLayout* l = body_->layout()) forget(l);
   const QRect area = screenArea();
   const QSize extra = frameExtra();
@@ -115,19 +117,27 @@ void WindowFit::fit(bool widen) {
   // the width is the one the window opened with; results wrap inside it and
   // the window grows downward. A text that cannot wrap widens it while it shows.
   if (width_ <= 0 || !opened_) width_ = std::max({contentsWidth(), designed.width(), captionWidth()});
-  int w = std::min(widen || opened_ ? std::max(width_, body_->minimumSizeHint().width()) : width_, maxW);
-  int h = std::max(contentsHeight(w), designed.height());
+  // (the least width is asked every time: the window shrinks back as well)
+  const int least = body_->minimumSizeHint().width();
+  const int wanted = std::max(width_, least);
+  const int bar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window_);
+  // wider than the screen: the contents keep their width and scroll sideways
+  const bool wide = wanted > maxW;
+  int w = std::min(wanted, maxW);
+  int bodyW = wide ? wanted : w;
+  int bodyH = std::max(contentsHeight(bodyW), designed.height());
+  int h = bodyH + (wide ? bar : 0);
+  // taller than the screen: the contents keep their height and scroll, the bar beside them
   const bool tall = h > maxH;
   if (tall) {
-    // the contents keep their height and scroll, the bar beside them
-    const int bar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window_);
-    w = std::min(w + bar, maxW);
-    h = std::max(contentsHeight(w - bar), designed.height());
-    scroll(true, QSize(w - bar, h));
+    if (!wide) {
+      w = std::min(w + bar, maxW);
+      bodyW = std::max(w - bar, least);
+      bodyH = std::max(contentsHeight(bodyW), designed.height());
+    }
     h = maxH;
-  } else {
-    scroll(false, QSize(w, h));
   }
+  scroll(wide, tall, QSize(bodyW, bodyH));
   const QSize size(w, h);
   if (window_.size() != size || window_.minimumSize() != size || window_.maximumSize() != size) {
     window_.setFixedSize(size);
@@ -138,7 +148,7 @@ void WindowFit::fit(bool widen) {
 void WindowFit::refit() {
   forgetTitleBar();
   width_ = 0;
-  fit(true);
+  fit();
 }
 
 void WindowFit::placeAt(QPoint pos) {

@@ -28,8 +28,8 @@ class WindowFit {
 
   // The designed size in twips (none: the contents' own).
   void setDesigned(std::optional<QSize> twips) { designed_ = twips; }
-  // Fits the window to its contents; `widen`: a text that does not wrap changed.
-  void fit(bool widen);
+  // Fits the window to its contents.
+  void fit();
   // Measures everything anew, as at opening (the font, the style or the screen changed).
   void refit();
   // Called once the window is shown: its width is settled from then on.
@@ -57,7 +57,7 @@ class WindowFit {
   int captionWidth() const;
   int contentsWidth() const;
   int contentsHeight(int width) const;
-  void scroll(bool on, QSize size);
+  void scroll(bool across, bool down, QSize size);
 
   QDialog& window_;
   QWidget* body_;

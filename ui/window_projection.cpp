@@ -33,9 +33,6 @@ Projection::Changes Projection::project() {
     }
     out.relayout = true;
     out.resized.push_back(w);
-    // a text that does not wrap may ask for more width
-    auto* label = qobject_cast<QLabel*>(w);
-    out.widen = out.widen || !label || !label->wordWrap();
   }
   const bool relabel = !labelsPlaced_ || std::find(moved.begin(), moved.end(), true) != moved.end();
   if (relabel || !listsFilled_.empty()) {

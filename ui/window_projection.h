@@ -19,7 +19,6 @@ class Projection {
   // What a projection changed that the window's size may depend on.
   struct Changes {
     bool relayout = false;  // a text, an entry or a visibility changed
-    bool widen = false;     // a text that does not wrap changed, and may need more width
     std::vector<QWidget*> resized;  // the widgets whose size may have changed
   };
   Changes project();

@@ -2,6 +2,7 @@
 // suggested band by band.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "framework/registry.h"
 #include "table.h"
@@ -18,6 +19,16 @@ constexpr std::array<const char*, 5> kRows = {
     "10                 1,2              6-8                    1,8                 6-8",
 };
 
+// Where each column begins in a row and in the heading.
+const std::vector<std::size_t> kStops = {0, 19, 36, 59, 79};
+
+// each row is one text; its columns stand in the table's columns
+std::vector<std::string> cells(int row, int count) {
+  std::vector<std::string> out;
+  for (int c = 0; c < count; ++c) out.push_back(reference::cell(row, c));
+  return out;
+}
+
 class BalunChoke final : public CalculatorOf<BalunChoke> {
  public:
   explicit BalunChoke(FormBuilder& b) : CalculatorOf(b) {
@@ -32,11 +43,12 @@ class BalunChoke final : public CalculatorOf<BalunChoke> {
             "- nel punto di alimentazione dell'antenna - una bobina avvolgendo strettamente alcune spire costituite "
             "dallo stesso cavo coassiale. Premesso che l'efficienza diminuisce nelle bande basse, seguono i dati "
             "consigliati dalla ARRL.");
-    Art grid = b.drawing("drwtabella", reference::table({460}, static_cast<int>(kRows.size()) + 1, 22));
+    Art grid = b.drawing("drwtabella", reference::table({70, 100, 70, 120, 100}, static_cast<int>(kRows.size()) + 1, 22));
     b.label("Label3", "BANDA              RG 58   mt.      spire                  RG 213   mt.        spire")
-        .at(grid, reference::cell(0, 0));
+        .atColumns(grid, cells(0, 5), kStops);
     for (std::size_t i = 0; i < kRows.size(); ++i)
-      b.label("Label" + std::to_string(i + 4), kRows[i]).at(grid, reference::cell(static_cast<int>(i) + 1, 0));
+      b.label("Label" + std::to_string(i + 4), kRows[i])
+          .atColumns(grid, cells(static_cast<int>(i) + 1, 5), kStops);
     b.label("Label9", "PER UN LARGA BANDA DA 80 A 10 MT CIRCA  7 SPIRE CON 3 MT");
     b.closeButton("cmdesci", "C H I U D I");
   }

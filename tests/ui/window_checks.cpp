@@ -189,7 +189,10 @@ std::vector<std::string> clipped(QWidget* root) {
     if (const std::string small = belowLeast(c); !small.empty())
       out.push_back(nameOf(c) + (drawing ? " (drawing)" : "") + ":" + small);
   }
-  if (root->isWindow() && vm::ui::captionWidth(root->windowTitle(), root->font()) > root->width())
+  // (a window as wide as its screen can take leaves the rest of a longer caption to the title bar)
+  const QRect area = root->screen() ? root->screen()->availableGeometry() : QRect();
+  const bool asWideAsCan = area.isValid() && root->width() + 8 >= area.width();
+  if (root->isWindow() && !asWideAsCan && vm::ui::captionWidth(root->windowTitle(), root->font()) > root->width())
     out.push_back("caption " + quoted(root->windowTitle()) + " needs " +
                   std::to_string(vm::ui::captionWidth(root->windowTitle(), root->font())) + " of " +
                   std::to_string(root->width()) + " in a title bar");
@@ -310,14 +313,19 @@ std::vector<std::string> unaligned(QWidget* root) {
     if (!l || !l->isVisibleTo(root)) continue;
     const auto& written = l->pieces();
     for (std::size_t k = 0; k < written.size() && k < d.columns.size(); ++k)
-      if (!written[k].text.trimmed().isEmpty())
-        pieces[{d.drawing, k, d.columns[k].x}].push_back({l->x() + written[k].ink.left(), l});
+      if (!written[k].text.trimmed().isEmpty()) {
+        // a column centred in its cell lines up by its middle; one that runs from its anchor, by its start
+        const QRect& ink = written[k].ink;
+        const int at = written[k].align & Qt::AlignHCenter ? (ink.left() + ink.right() + 1) / 2
+                       : written[k].align & Qt::AlignRight ? ink.right() : ink.left();
+        pieces[{d.drawing, k, d.columns[k].x}].push_back({l->x() + at, l});
+      }
   }
   for (auto& [key, at] : pieces) {
     const auto [lo, hi] = std::minmax_element(at.begin(), at.end());
     if (hi->first - lo->first > 1)
       out.push_back("table column " + std::to_string(std::get<1>(key) + 1) + ": " + nameOf(lo->second) +
-                    " starts at " + std::to_string(lo->first) + ", " + nameOf(hi->second) + " at " +
+                    " stands at " + std::to_string(lo->first) + ", " + nameOf(hi->second) + " at " +
                     std::to_string(hi->first));
   }
   // rows of a table still written as one text each, one under the other:
